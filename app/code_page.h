@@ -1,0 +1,5 @@
+#pragma once
+// The lead bytes of the ANSI code page of the system's default locale.
+#include "app/dbcs.h"
+
+const LeadBytes& systemLeadBytes();

@@ -1,0 +1,21 @@
+#pragma once
+// A failure of a handler: carries the message text shown by ReportError.
+#include <exception>
+#include <string>
+
+class Failure : public std::exception {
+public:
+    explicit Failure(std::string message) : message_(std::move(message)) {}
+    const std::string& message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// Fills the pattern's one "%s" with the value, verbatim: the value may hold
+// "%" sequences of its own, so this is never a printf-style format.
+std::string substitute(const std::string& pattern, const std::string& value);
+
+// Raises a Failure whose message is the pattern with its "%s" filled in.
+[[noreturn]] void raiseFailure(const char* pattern, const std::string& value);

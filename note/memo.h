@@ -1,0 +1,50 @@
+#pragma once
+// The text area: a borderless multi-line EDIT control with word wrap, its
+// own background brush and font, re-created when its alignment changes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "note/gdi.h"
+#include "note/layout_rule.h"
+
+enum class Alignment { Left, Centre };
+
+class TMemo {
+public:
+    // Asked for the context menu: the screen point, or for a request from
+    // the keyboard (which carries none) the text area's top-left on screen.
+    std::function<void(POINT screen)> OnContextPopup;
+
+    // Creates the edit control from the recorded properties.
+    void CreateHandle(HWND parent);
+    // Destroys it, keeping its text as a recorded property.
+    void DestroyHandle();
+    HWND Handle() const { return handle_; }
+
+    std::string Text() const;
+    void SetText(const std::string& text);
+    void SetBounds(const Bounds& bounds);
+    void SetColour(COLORREF colour);
+    // The brush the parent answers WM_CTLCOLOREDIT with.
+    HBRUSH Brush() const { return brush_.get(); }
+    // Font character height in pixels (negative: without internal leading).
+    void SetFontHeight(int height);
+    HFONT Font() const { return font_.get(); }
+    void SetAlignment(Alignment alignment);
+    void SelectAll();
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+
+    HWND handle_ = nullptr;
+    WNDPROC editProc_ = nullptr;
+    std::string text_;
+    Bounds bounds_{18, 12, 150, 50};
+    COLORREF colour_ = 0xAAFFFF;
+    Brush brush_{0xAAFFFF};
+    int fontHeight_ = -12;
+    Font font_;
+    Alignment alignment_ = Alignment::Left;
+};

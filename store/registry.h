@@ -1,0 +1,40 @@
+#pragma once
+// The settings-store accessor: a root key, a current key with its path, and
+// string values read and written in the current key. Failures are raised.
+#include <windows.h>
+
+#include <string>
+
+class TRegistry {
+public:
+    TRegistry();   // root HKEY_CURRENT_USER, no key open
+    ~TRegistry();  // closes the current key (the note never destroys its own)
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    void SetRootKey(HKEY root);
+    HKEY RootKey() const { return root_; }
+    HKEY CurrentKey() const { return current_; }
+    const std::string& CurrentPath() const { return currentPath_; }
+
+    // Opens (and, when canCreate and the path is not empty, creates) the key;
+    // on success it becomes the current key. False, with nothing changed,
+    // when it cannot be opened.
+    bool OpenKey(const std::string& path, bool canCreate);
+    // Creates the key, leaving the current key as it is; raises
+    // "创建主键 %s 失败" when it cannot.
+    void CreateKey(const std::string& path);
+    // The value's text; empty when the value is missing or has no data.
+    std::string ReadString(const std::string& name);
+    void WriteString(const std::string& name, const std::string& value);
+
+    // Closes the current key, if any.
+    void CloseKey();
+
+private:
+    HKEY root_;
+    HKEY current_ = nullptr;
+    std::string currentPath_;
+    bool lazyWrite_ = true;
+    REGSAM access_ = KEY_ALL_ACCESS;
+};

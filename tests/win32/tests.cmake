@@ -1,0 +1,1 @@
+# The Win32 test executables (see cmake/win32-tests.cmake).
