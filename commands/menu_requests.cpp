@@ -1,0 +1,19 @@
+// How the text area's context-menu requests and shortcut keys reach the menu.
+#include "app/report_error.h"
+#include "note/form1.h"
+
+bool TForm1::IsShortCut(const MSG& keyMessage) {
+    constexpr LPARAM kAltHeld = 0x20000000;  // context code of a key message
+    ShortCut pressed = shortCutOfKey(static_cast<unsigned>(keyMessage.wParam),
+                                     GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                                     (keyMessage.lParam & kAltHeld) != 0);
+    TMenuItem* item = PopupMenu1.FindShortCut(pressed);
+    if (!item) return false;
+    guarded([&] { Click(*item); });
+    return true;
+}
+
+void TForm1::OpenContextMenu(POINT screen, bool) {
+    SetFocus(Memo1.Handle());
+    PopupMenu1.Popup(Handle(), screen.x, screen.y);
+}
