@@ -1,4 +1,4 @@
-// How the text area's context-menu requests and shortcut keys reach the menu.
+// The menu's shortcut keys, seen before the text area sees them.
 #include "app/report_error.h"
 #include "note/form1.h"
 
@@ -9,11 +9,7 @@ bool TForm1::IsShortCut(const MSG& keyMessage) {
                                      (keyMessage.lParam & kAltHeld) != 0);
     TMenuItem* item = PopupMenu1.FindShortCut(pressed);
     if (!item) return false;
+    // The key is consumed even when the command fails.
     guarded([&] { Click(*item); });
     return true;
-}
-
-void TForm1::OpenContextMenu(POINT screen, bool) {
-    SetFocus(Memo1.Handle());
-    PopupMenu1.Popup(Handle(), screen.x, screen.y);
 }
