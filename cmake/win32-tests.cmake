@@ -6,10 +6,6 @@ if(WIN32 AND NOT TARGET gtest)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  # The win32 thread model has no std::mutex for GoogleTest's Notification.
-  target_compile_definitions(gtest PUBLIC GTEST_HAS_NOTIFICATION_=1)
-  target_compile_options(gtest PUBLIC
-    -include ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/support/gtest_notification.h)
   file(GLOB support_sources CONFIGURE_DEPENDS tests/win32/support/*.cpp)
   add_library(win32_test_support STATIC ${support_sources})
   target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest)
