@@ -1,0 +1,36 @@
+#include "support/in_process_note.h"
+
+#include <memory>
+
+#include "app/application.h"
+#include "note/form1.h"
+#include "support/note_input.h"
+
+namespace {
+std::unique_ptr<TApplication> application;
+}
+
+void startInProcessNote() {
+    application = std::make_unique<TApplication>();
+    application->CreateForm();
+}
+
+void stopInProcessNote() { application.reset(); }
+
+TForm1& note() { return *application->MainForm(); }
+
+void pump() { application->ProcessMessages(); }
+
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    return waitFor(condition, timeoutMs, pump);
+}
+
+void pumpFor(DWORD ms) {
+    waitFor([] { return false; }, ms, pump);
+}
+
+POINT onScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
