@@ -1,0 +1,96 @@
+#include "store/registry.h"
+
+#include "app/failure.h"
+#include "store/key_path.h"
+#include "store/messages.h"
+#include "store/registry_api.h"
+
+namespace {
+
+LONG createSubKey(HKEY base, const std::string& subKey, REGSAM access, HKEY* created) {
+    DWORD disposition = 0;
+    return registryApi().createKey(base, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   access, nullptr, created, &disposition);
+}
+
+HKEY baseKey(const KeyTarget& target, HKEY current, HKEY root) {
+    return target.fromCurrentKey ? current : root;
+}
+
+bool isStringType(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
+
+// Registry data need not end in a zero byte, and may hold one early: the
+// text is what precedes the first zero within the bytes actually returned.
+std::string textOf(std::string data, DWORD returnedSize) {
+    data.resize(returnedSize < data.size() ? returnedSize : data.size());
+    return data.substr(0, data.find('\0'));
+}
+
+}  // namespace
+
+TRegistry::TRegistry() : root_(HKEY_CURRENT_USER) {}
+
+TRegistry::~TRegistry() { CloseKey(); }
+
+void TRegistry::SetRootKey(HKEY root) {
+    if (root == root_) return;
+    // The current key was reached from the old root: its path means nothing
+    // under the new one.
+    CloseKey();
+    root_ = root;
+}
+
+bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
+    const KeyTarget target = resolveKeyPath(path, current_ != nullptr);
+    const HKEY base = baseKey(target, current_, root_);
+    HKEY opened = nullptr;
+    const LONG result = canCreate && !target.subKey.empty()
+                            ? createSubKey(base, target.subKey, access_, &opened)
+                            : registryApi().openKey(base, target.subKey.c_str(), 0, access_, &opened);
+    if (result != ERROR_SUCCESS) return false;
+    std::string openedPath = nextCurrentPath(currentPath_, target);
+    CloseKey();
+    current_ = opened;
+    currentPath_ = std::move(openedPath);
+    return true;
+}
+
+void TRegistry::CreateKey(const std::string& path) {
+    const KeyTarget target = resolveKeyPath(path, current_ != nullptr);
+    const HKEY base = baseKey(target, current_, root_);
+    HKEY created = nullptr;
+    if (createSubKey(base, target.subKey, access_, &created) != ERROR_SUCCESS)
+        raiseFailure(kCreateKeyFailed, path);
+    registryApi().closeKey(created);
+}
+
+std::string TRegistry::ReadString(const std::string& name) {
+    DWORD type = REG_NONE;
+    DWORD size = 0;
+    if (registryApi().queryValue(current_, name.c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        size == 0)
+        return {};
+    std::string data(size, '\0');
+    if (registryApi().queryValue(current_, name.c_str(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
+        raiseFailure(kReadValueFailed, name);
+    if (!isStringType(type)) raiseFailure(kInvalidValueType, name);
+    return textOf(std::move(data), size);
+}
+
+void TRegistry::WriteString(const std::string& name, const std::string& value) {
+    // The text with its terminating zero.
+    const DWORD size = static_cast<DWORD>(value.size() + 1);
+    if (registryApi().setValue(current_, name.c_str(), 0, REG_SZ,
+                               reinterpret_cast<const BYTE*>(value.c_str()), size) != ERROR_SUCCESS)
+        raiseFailure(kWriteValueFailed, name);
+}
+
+// Lazy write: the key is released without forcing it to disk.
+void TRegistry::CloseKey() {
+    if (current_ == nullptr) return;
+    registryApi().closeKey(current_);
+    current_ = nullptr;
+    currentPath_.clear();
+}
