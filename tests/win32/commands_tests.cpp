@@ -8,8 +8,8 @@
 
 #include "app/code_page.h"
 #include "note/form1.h"
-#include "support/in_process_note.h"
-#include "support/note_input.h"
+#include "tests/win32/support/in_process_note.h"
+#include "tests/win32/support/note_input.h"
 
 namespace {
 

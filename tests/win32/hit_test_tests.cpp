@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "note/form1.h"
-#include "support/in_process_note.h"
+#include "tests/win32/support/in_process_note.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "support/note_input.h"
-#include "support/note_process.h"
+#include "tests/win32/support/note_input.h"
+#include "tests/win32/support/note_process.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "support/in_process_note.h"
+#include "tests/win32/support/in_process_note.h"
 
 #include <memory>
 
 #include "app/application.h"
 #include "note/form1.h"
-#include "support/note_input.h"
+#include "tests/win32/support/note_input.h"
 
 namespace {
 std::unique_ptr<TApplication> application;

@@ -1,4 +1,4 @@
-#include "support/note_input.h"
+#include "tests/win32/support/note_input.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "support/note_process.h"
+#include "tests/win32/support/note_process.h"
 
 #include <functional>
 
-#include "support/note_input.h"
+#include "tests/win32/support/note_input.h"
 
 namespace {
 
@@ -21,23 +21,25 @@ std::string classOf(HWND window) {
     return name;
 }
 
+struct WindowSearch {
+    DWORD processId;
+    const std::function<bool(HWND)>* wanted;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.processId || !IsWindowVisible(window) || !(*search.wanted)(window)) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 // The first shown top-level window of the process that passes the test.
 HWND findWindowOf(DWORD processId, const std::function<bool(HWND)>& wanted) {
-    struct Search {
-        DWORD processId;
-        const std::function<bool(HWND)>* wanted;
-        HWND found;
-    } search{processId, &wanted, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner != s.processId || !IsWindowVisible(window) || !(*s.wanted)(window)) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search{processId, &wanted, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
