@@ -6,12 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "app/code_page.h"
 #include "note/form1.h"
 #include "tests/win32/support/in_process_note.h"
-#include "tests/win32/support/note_input.h"
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/screen.h"
+#include "tests/win32/support/test_locale.h"
 
 namespace {
+
+// Key presses in order; a negative code releases the key.
+void sendKeys(std::initializer_list<int> keys) {
+    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
+}
+
+void rightClickAt(POINT screen) { clickAt(screen.x, screen.y, MouseButton::Right); }
 
 // The menu as shown: each item's text, check mark and command id.
 struct ShownItem {
@@ -121,12 +129,6 @@ protected:
         for (const TMenuItem* item : items) marks.push_back(item->Checked());
         return marks;
     }
-    static COLORREF screenPixel(POINT screen) {
-        HDC dc = GetDC(nullptr);
-        COLORREF colour = GetPixel(dc, screen.x, screen.y);
-        ReleaseDC(nullptr, dc);
-        return colour;
-    }
     static LONG memoStyle() { return GetWindowLongA(memo(), GWL_STYLE); }
     static int fontHeight() {
         LOGFONTA font{};
@@ -135,10 +137,10 @@ protected:
     }
 };
 
-bool doubleByteLocale() { return systemLeadBytes().any(); }
+COLORREF pixelAt(POINT screen) { return screenPixel(screen.x, screen.y); }
 
 std::vector<std::string> expectedTexts() {
-    const bool keys = doubleByteLocale();
+    const bool keys = chineseCodePage();
     auto item = [keys](const char* caption, const char* key, const char* shortcut) {
         std::string text = caption;
         if (keys) text += std::string("(&") + key + ")";
@@ -203,9 +205,9 @@ TEST_F(CommandsTest, ColoursRepaintMarginAndTextAndMoveTheColourMark) {
         choose(*c.item);
         RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         pumpFor(50);
-        EXPECT_EQ(c.colour, screenPixel(onScreen(f.Handle(), 5, f.Height() / 2)));
-        EXPECT_EQ(c.colour, screenPixel(onScreen(memo(), 60, 40)));  // beyond the text
-        EXPECT_EQ(RGB(0, 0, 0), screenPixel(onScreen(f.Handle(), 0, 0)));
+        EXPECT_EQ(c.colour, pixelAt(onScreen(f.Handle(), 5, f.Height() / 2)));
+        EXPECT_EQ(c.colour, pixelAt(onScreen(memo(), 60, 40)));  // beyond the text
+        EXPECT_EQ(RGB(0, 0, 0), pixelAt(onScreen(f.Handle(), 0, 0)));
         for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
             EXPECT_EQ(item == c.item, item->Checked()) << item->Spec().name;
     }
@@ -358,11 +360,12 @@ private:
 KeyWatch* KeyWatch::current_ = nullptr;
 
 TEST_F(CommandsTest, OtherKeysReachTheTextArea) {
+    SendMessageA(memo(), EM_SETSEL, 0, 0);
     KeyWatch watch;
     sendKeys({VK_CONTROL, 'L', -'L', VK_SHIFT, 'S', -'S', -VK_SHIFT, -VK_CONTROL, VK_END, -VK_END, 'X', -'X'});
     pumpUntil([&] { return !watch.keys.empty() && watch.keys.back() == 'X'; });
     EXPECT_EQ((std::vector<WPARAM>{VK_CONTROL, VK_SHIFT, 'S', VK_END, 'X'}), watch.keys);
-    EXPECT_EQ("one\r\ntwox", note().Text());
+    EXPECT_EQ("onex\r\ntwo", note().Text());  // End: the end of the first line
 }
 
 }  // namespace

@@ -5,119 +5,152 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
-#include "tests/win32/support/note_input.h"
-#include "tests/win32/support/note_process.h"
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/program.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+#include "tests/win32/support/windows_of_process.h"
 
 namespace {
-
-void noPump() {}
-bool within(DWORD timeoutMs, const std::function<bool()>& condition) {
-    return waitFor(condition, timeoutMs, noPump);
-}
 
 int widthOf(const RECT& r) { return r.right - r.left; }
 int heightOf(const RECT& r) { return r.bottom - r.top; }
 
+void sendKeys(std::initializer_list<int> keys) {
+    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
+}
+
 class NoteE2E : public ::testing::Test {
 protected:
+    // The note restored at (100, 100), 200 x 120, with one line of text.
     void SetUp() override {
-        prepareSettings("first line", 100, 100, 200, 120);
-        program_ = std::make_unique<NoteProcess>();
-        ASSERT_NE(nullptr, program_->Note());
-        SetForegroundWindow(program_->Note());
-        start_ = program_->NoteRect();
-        ASSERT_EQ(100, start_.left);
-        ASSERT_EQ(200, widthOf(start_));
+        writeSettingsString("first", "1");
+        writeSettingsString("max", "first line");
+        writeSettingsString("left", "100");
+        writeSettingsString("top", "100");
+        writeSettingsString("width", "200");
+        writeSettingsString("height", "120");
+        program_ = std::make_unique<RunningProgram>();
+        note_ = program_->waitForNote();
+        ASSERT_NE(nullptr, note_);
+        SetForegroundWindow(note_);
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note_; }, 2000));
+        ASSERT_TRUE(waitUntil([&] { return rect().left == 100 && widthOf(rect()) == 200; }, 2000));
     }
-    void TearDown() override { program_.reset(); }
-    // A point of the note at (x, y) from its top-left corner.
-    POINT at(int x, int y) const { return {start_.left + x, start_.top + y}; }
-    bool rectBecomes(const std::function<bool(const RECT&)>& wanted) {
-        return within(3000, [&] { return wanted(program_->NoteRect()); });
+    void TearDown() override {
+        if (program_->running()) {
+            program_->closeNote();
+            program_->waitForExit();
+        }
+        program_.reset();
     }
 
-    std::unique_ptr<NoteProcess> program_;
-    RECT start_{};
+    RECT rect() const {
+        RECT r{};
+        GetWindowRect(note_, &r);
+        return r;
+    }
+    HWND textArea() const { return FindWindowExA(note_, nullptr, "Edit", nullptr); }
+    std::string text() const { return windowText(textArea()); }
+    HWND shownMenu() const {
+        HWND menu = findTopLevelWindow(program_->processId(), "#32768");
+        return menu && IsWindowVisible(menu) ? menu : nullptr;
+    }
+    bool rectBecomes(const std::function<bool(const RECT&)>& wanted) const {
+        return waitUntil([&] { return wanted(rect()); }, 3000);
+    }
+    // A point of the note (x, y) from the top-left corner it started at.
+    static POINT at(int x, int y) { return {100 + x, 100 + y}; }
+
+    std::unique_ptr<RunningProgram> program_;
+    HWND note_ = nullptr;
 };
 
 TEST_F(NoteE2E, DraggingTheMarginOrAStripMovesWithoutResizing) {
-    dragLeft(at(5, 60), at(45, 90));
-    EXPECT_TRUE(rectBecomes([&](const RECT& r) { return r.left == 140 && r.top == 130; }));
-    RECT moved = program_->NoteRect();
-    EXPECT_EQ(200, widthOf(moved));
-    EXPECT_EQ(120, heightOf(moved));
+    dragMouse(at(5, 60), at(45, 90));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 140 && r.top == 130; }));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
 
-    dragLeft({moved.left + 100, moved.top}, {moved.left + 80, moved.top + 10});  // the top strip
-    EXPECT_TRUE(rectBecomes([&](const RECT& r) { return r.left == 120 && r.top == 140; }));
-    EXPECT_EQ(200, widthOf(program_->NoteRect()));
-}
-
-TEST_F(NoteE2E, DraggingTheGripResizesKeepingTheTopLeftCorner) {
-    dragLeft(at(199, 119), at(239, 149));  // the very bottom-right pixel
-    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 240 && heightOf(r) == 150; }));
-    EXPECT_EQ(100, program_->NoteRect().left);
-    EXPECT_EQ(100, program_->NoteRect().top);
-
-    dragLeft({100 + 240 - 12, 100 + 150 - 12}, {100 + 240 - 12 - 40, 100 + 150 - 12 - 50});
-    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 200 && heightOf(r) == 100; }));
+    dragMouse({140 + 100, 130}, {140 + 80, 130 + 10});  // on the top strip
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 140; }));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
 }
 
 TEST_F(NoteE2E, TheGripPicturesCornerMovesInsteadOfResizing) {
-    dragLeft(at(200 - 13, 120 - 13), at(200 - 13 + 20, 120 - 13 + 20));
+    dragMouse(at(200 - 13, 120 - 13), at(200 - 13 + 20, 120 - 13 + 20));
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 120; }));
-    EXPECT_EQ(200, widthOf(program_->NoteRect()));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
+}
+
+TEST_F(NoteE2E, DraggingTheGripResizesKeepingTheTopLeftCorner) {
+    dragMouse(at(199, 119), at(239, 149));  // from the very bottom-right pixel
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 240 && heightOf(r) == 150; }));
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
+
+    dragMouse(at(240 - 12, 150 - 12), at(240 - 12 - 40, 150 - 12 - 50));  // from the square's corner
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 200 && heightOf(r) == 100; }));
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
 }
 
 TEST_F(NoteE2E, ResizingBelowSixteenEndsAtSixteen) {
-    dragLeft(at(195, 115), at(2, 2));
+    dragMouse(at(195, 115), at(2, 2));
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 16 && heightOf(r) == 16; }))
-        << widthOf(program_->NoteRect()) << " x " << heightOf(program_->NoteRect());
-    EXPECT_EQ(100, program_->NoteRect().left);
-    EXPECT_EQ(100, program_->NoteRect().top);
+        << widthOf(rect()) << " x " << heightOf(rect());
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
 }
 
 TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
-    rightClickAt(at(5, 60));  // margin
-    rightClickAt(at(190, 110));  // grip
-    Sleep(500);
-    EXPECT_EQ(nullptr, program_->ShownMenu());
+    clickAt(at(5, 60).x, at(5, 60).y, MouseButton::Right);        // margin
+    clickAt(at(193, 113).x, at(193, 113).y, MouseButton::Right);  // grip
+    clickAt(at(100, 0).x, at(100, 0).y, MouseButton::Right);      // top strip
+    pumpMessagesFor(500);
+    EXPECT_EQ(nullptr, shownMenu());
 
-    rightClickAt(at(100, 60));
-    ASSERT_TRUE(within(3000, [&] { return program_->ShownMenu() != nullptr; }));
+    clickAt(at(100, 60).x, at(100, 60).y, MouseButton::Right);
+    ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
     RECT menu{};
-    GetWindowRect(program_->ShownMenu(), &menu);
+    GetWindowRect(shownMenu(), &menu);
     EXPECT_EQ(200, menu.left);  // left-aligned at the pointer
     EXPECT_EQ(160, menu.top);
-    sendKeys({VK_ESCAPE, -VK_ESCAPE});
-    EXPECT_TRUE(within(3000, [&] { return program_->ShownMenu() == nullptr; }));
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
+    EXPECT_EQ("first line", text());
 }
 
 TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
-    sendKeys({VK_SHIFT, VK_F10, -VK_F10, -VK_SHIFT});
-    ASSERT_TRUE(within(3000, [&] { return program_->ShownMenu() != nullptr; }));
-    RECT menu{}, text{};
-    GetWindowRect(program_->ShownMenu(), &menu);
-    GetWindowRect(program_->TextArea(), &text);
-    EXPECT_EQ(text.left, menu.left);
-    EXPECT_EQ(text.top, menu.top);
-    sendKeys({VK_ESCAPE, -VK_ESCAPE});
-    EXPECT_TRUE(within(3000, [&] { return program_->ShownMenu() == nullptr; }));
+    for (auto request : {std::function<void()>([] { sendKeys({VK_SHIFT, VK_F10, -VK_F10, -VK_SHIFT}); }),
+                         std::function<void()>([] { pressKey(VK_APPS); })}) {
+        request();
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
+        RECT menu{}, area{};
+        GetWindowRect(shownMenu(), &menu);
+        GetWindowRect(textArea(), &area);
+        EXPECT_EQ(area.left, menu.left);
+        EXPECT_EQ(area.top, menu.top);
+        pressKey(VK_ESCAPE);
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
+    }
+    EXPECT_EQ("first line", text());
 }
 
 TEST_F(NoteE2E, CtrlQEndsTheProgramSavingTheTextTypedBefore) {
-    sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL, 'X', -'X'});
-    ASSERT_TRUE(within(3000, [&] { return program_->Text() == "first linex"; }));
-    sendKeys({VK_CONTROL, 'Q', -'Q', -VK_CONTROL});
-    ASSERT_TRUE(program_->WaitForExit(5000));
-    EXPECT_EQ("first linex", settingsValue("max"));
-    EXPECT_EQ("100", settingsValue("left"));
-    EXPECT_EQ("200", settingsValue("width"));
+    sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL});
+    pressKey('X');
+    ASSERT_TRUE(waitUntil([&] { return text() == "first linex"; }, 3000));
+    pressCtrlLetter('Q');
+    ASSERT_TRUE(program_->waitForExit());
+    EXPECT_EQ(0u, program_->exitCode());
+    EXPECT_EQ("first linex", readSettingsString("max").value_or("(none)"));
+    EXPECT_EQ("100", readSettingsString("left").value_or("(none)"));
+    EXPECT_EQ("200", readSettingsString("width").value_or("(none)"));
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -4,7 +4,6 @@
 
 #include "app/application.h"
 #include "note/form1.h"
-#include "tests/win32/support/note_input.h"
 
 namespace {
 std::unique_ptr<TApplication> application;
@@ -22,11 +21,17 @@ TForm1& note() { return *application->MainForm(); }
 void pump() { application->ProcessMessages(); }
 
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    return waitFor(condition, timeoutMs, pump);
+    const DWORD start = GetTickCount();
+    for (;;) {
+        pump();
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(10);
+    }
 }
 
 void pumpFor(DWORD ms) {
-    waitFor([] { return false; }, ms, pump);
+    pumpUntil([] { return false; }, ms);
 }
 
 POINT onScreen(HWND window, int x, int y) {

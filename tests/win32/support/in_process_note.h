@@ -1,6 +1,7 @@
 #pragma once
 // The note running inside the test process: the application object and its
-// form, created once for the test program, and the pump that drives them.
+// form, created once for the test program, and the program's own event
+// handling (shortcut keys included) to drive them.
 #include <windows.h>
 
 #include <functional>
