@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TForm1;
 
@@ -46,12 +47,18 @@ public:
 private:
     void CreateHandle();
     void ShowMainForm(int showCommand);
+    // While the application window is disabled (a modal box or dialog is
+    // open), the topmost windows it owns leave the topmost band.
     void NormalizeTopMosts();
     void RestoreTopMosts();
     void SessionEnding();
+    // The note is hidden while the application is minimised.
+    void ShowOwnedWhileRestored(WPARAM sizeType);
 
     HWND handle_ = nullptr;
     bool terminated_ = false;
+    std::vector<HWND> topMosts_;
+    bool noteHiddenByMinimise_ = false;
     std::unique_ptr<TForm1> mainForm_;
 };
 

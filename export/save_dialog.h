@@ -3,6 +3,7 @@
 // Explorer-style dialog, owned by the application window and placed on the
 // monitor of the active form.
 #include <windows.h>
+#include <commdlg.h>
 
 #include <string>
 

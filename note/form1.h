@@ -43,6 +43,8 @@ public:
     // Event handlers.
     void FormCreate();
     void FormDestroy();
+    // Writes text, position and size to the settings store.
+    void SaveSettings();
     void FormResize();
     int FormHitTest(LPARAM screenPoint);
     void N1Click();
@@ -106,13 +108,16 @@ private:
     void DestroyHandle();
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
-    void OpenContextMenu(POINT screen, bool fromKeyboard);
+    void OpenContextMenu(POINT screen);
+    void DockPanels();
+    void PaintBackground(HDC dc);
 
     HWND owner_;
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
     RECT bounds_{263, 142, 263 + 188, 142 + 89};
     COLORREF colour_ = kSkyBlue;
+    SolidBrush brush_{kSkyBlue};
     int opacity_ = 255;
     bool stayInFront_ = true;
     Alignment alignment_ = Alignment::Left;

@@ -22,10 +22,10 @@ private:
     Handle handle_ = nullptr;
 };
 
-class Brush : public GdiObject<HBRUSH> {
+class SolidBrush : public GdiObject<HBRUSH> {
 public:
-    explicit Brush(COLORREF colour) : GdiObject(CreateSolidBrush(colour)) {}
+    explicit SolidBrush(COLORREF colour) : GdiObject(CreateSolidBrush(colour)) {}
     void setColour(COLORREF colour) { reset(CreateSolidBrush(colour)); }
 };
 
-using Font = GdiObject<HFONT>;
+using OwnedFont = GdiObject<HFONT>;

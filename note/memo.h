@@ -27,6 +27,7 @@ public:
     void SetText(const std::string& text);
     void SetBounds(const Bounds& bounds);
     void SetColour(COLORREF colour);
+    COLORREF Colour() const { return colour_; }
     // The brush the parent answers WM_CTLCOLOREDIT with.
     HBRUSH Brush() const { return brush_.get(); }
     // Font character height in pixels (negative: without internal leading).
@@ -43,8 +44,8 @@ private:
     std::string text_;
     Bounds bounds_{18, 12, 150, 50};
     COLORREF colour_ = 0xAAFFFF;
-    Brush brush_{0xAAFFFF};
+    SolidBrush brush_{0xAAFFFF};
     int fontHeight_ = -12;
-    Font font_;
+    OwnedFont font_;
     Alignment alignment_ = Alignment::Left;
 };

@@ -1,0 +1,210 @@
+#include "app/application.h"
+
+#include <vector>
+
+#include "app/code_page.h"
+#include "app/report_error.h"
+#include "app/title_rule.h"
+#include "note/form1.h"
+
+namespace {
+
+TApplication* theApplication = nullptr;
+const char kClassName[] = "TApplication";
+
+void lowerInPlace(char* text) { CharLowerA(text); }
+
+std::string computeTitle() {
+    char path[256] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path - 1);
+    OemToCharA(path, path);
+    return applicationTitle(path, systemLeadBytes(), lowerInPlace);
+}
+
+LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!application || application->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        return application->WndProc(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        ReportError(failureMessage(e));
+        return 0;
+    }
+}
+
+void registerClass(HINSTANCE instance) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = applicationProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "MAINICON");
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    RegisterClassA(&windowClass);
+}
+
+struct OwnedWindows {
+    HWND owner;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK collectOwned(HWND window, LPARAM list) {
+    auto owned = reinterpret_cast<OwnedWindows*>(list);
+    if (GetWindow(window, GW_OWNER) == owned->owner) owned->windows.push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> windowsOwnedBy(HWND owner) {
+    OwnedWindows owned{owner, {}};
+    EnumThreadWindows(GetCurrentThreadId(), collectOwned, reinterpret_cast<LPARAM>(&owned));
+    return owned.windows;
+}
+
+void placeInBand(HWND window, HWND band) {
+    SetWindowPos(window, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+TApplication& Application() { return *theApplication; }
+
+TApplication::TApplication() {
+    theApplication = this;
+    CreateHandle();
+}
+
+TApplication::~TApplication() {
+    for (HWND window : windowsOwnedBy(handle_)) ShowWindow(window, SW_HIDE);
+    if (mainForm_) {
+        mainForm_->Hide();
+        guarded([this] { mainForm_->FormDestroy(); });
+        mainForm_.reset();
+    }
+    DestroyWindow(handle_);
+    theApplication = nullptr;
+}
+
+void TApplication::CreateHandle() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    registerClass(instance);
+    const std::string title = computeTitle();
+    handle_ = CreateWindowExA(0, kClassName, title.c_str(),
+                              WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+                              nullptr, instance, this);
+    HMENU systemMenu = GetSystemMenu(handle_, FALSE);
+    for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(systemMenu, command, MF_BYCOMMAND);
+}
+
+std::string TApplication::Title() const {
+    char title[256] = {};
+    GetWindowTextA(handle_, title, sizeof title);
+    return title;
+}
+
+void TApplication::CreateForm() {
+    mainForm_ = std::make_unique<TForm1>(handle_);
+    guarded([this] { mainForm_->FormCreate(); });
+}
+
+void TApplication::Run(int showCommand) {
+    ShowMainForm(showCommand);
+    while (!terminated_) {
+        if (!ProcessMessage() && !terminated_) WaitMessage();
+    }
+}
+
+void TApplication::ShowMainForm(int showCommand) {
+    if (showCommand == SW_SHOWMINNOACTIVE) {
+        ShowWindow(handle_, SW_SHOWMINNOACTIVE);
+        noteHiddenByMinimise_ = true;
+        return;
+    }
+    ShowWindow(handle_, SW_SHOWNOACTIVATE);
+    mainForm_->Show(showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+}
+
+bool TApplication::ProcessMessage() {
+    MSG message;
+    if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (message.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+    if (keyDown && mainForm_ && message.hwnd == mainForm_->Memo1.Handle() && mainForm_->IsShortCut(message))
+        return true;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    while (!terminated_ && ProcessMessage()) {
+    }
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::NormalizeTopMosts() {
+    if (!topMosts_.empty()) return;
+    for (HWND window : windowsOwnedBy(handle_)) {
+        if (IsWindowVisible(window) && (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+            topMosts_.push_back(window);
+            placeInBand(window, HWND_NOTOPMOST);
+        }
+    }
+}
+
+void TApplication::RestoreTopMosts() {
+    for (HWND window : topMosts_)
+        if (IsWindow(window)) placeInBand(window, HWND_TOPMOST);
+    topMosts_.clear();
+}
+
+void TApplication::SessionEnding() {
+    // The platform may end the process as soon as this notification returns:
+    // save what the user typed now, not at the shut-down that may never come.
+    if (mainForm_) guarded([this] { mainForm_->SaveSettings(); });
+    terminated_ = true;
+}
+
+LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            if (mainForm_) mainForm_->Close();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) SessionEnding();
+            return 0;
+        case WM_ENABLE:
+            if (wParam)
+                RestoreTopMosts();
+            else
+                NormalizeTopMosts();
+            return 0;
+        case WM_SIZE:
+            ShowOwnedWhileRestored(wParam);
+            break;
+        case WM_SETFOCUS:
+            if (mainForm_ && IsWindowVisible(mainForm_->Handle())) SetFocus(mainForm_->Memo1.Handle());
+            return 0;
+    }
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+void TApplication::ShowOwnedWhileRestored(WPARAM sizeType) {
+    if (!mainForm_) return;
+    if (sizeType == SIZE_MINIMIZED && IsWindowVisible(mainForm_->Handle())) {
+        mainForm_->Hide();
+        noteHiddenByMinimise_ = true;
+    } else if (sizeType == SIZE_RESTORED && noteHiddenByMinimise_) {
+        noteHiddenByMinimise_ = false;
+        mainForm_->Show(SW_SHOWNORMAL);
+    }
+}

@@ -1,0 +1,14 @@
+#include "app/failure.h"
+
+std::string substitute(const std::string& pattern, const std::string& value) {
+    const std::size_t placeholder = pattern.find("%s");
+    if (placeholder == std::string::npos)
+        return pattern;
+    std::string text = pattern;
+    text.replace(placeholder, 2, value);
+    return text;
+}
+
+void raiseFailure(const char* pattern, const std::string& value) {
+    throw Failure(substitute(pattern, value));
+}

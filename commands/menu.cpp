@@ -1,0 +1,84 @@
+#include "commands/menu.h"
+
+#include <cstring>
+#include <stdexcept>
+
+#include "app/code_page.h"
+#include "commands/access_keys.h"
+
+namespace {
+
+const MenuItemSpec& specNamed(const char* name) {
+    for (const MenuItemSpec& spec : kMenuItems)
+        if (std::strcmp(spec.name, name) == 0) return spec;
+    throw std::invalid_argument(std::string("no menu item ") + name);
+}
+
+// Owns a popup menu handle for the time the menu is shown.
+class MenuHandle {
+public:
+    MenuHandle() : handle_(CreatePopupMenu()) {}
+    ~MenuHandle() {
+        if (handle_) DestroyMenu(handle_);
+    }
+    MenuHandle(const MenuHandle&) = delete;
+    MenuHandle& operator=(const MenuHandle&) = delete;
+    HMENU get() const { return handle_; }
+
+private:
+    HMENU handle_;
+};
+
+}  // namespace
+
+TMenuItem::TMenuItem(const char* name)
+    : spec_(&specNamed(name)),
+      caption_(spec_->caption),
+      checked_(spec_->checked),
+      visible_(spec_->visible) {}
+
+std::string TMenuItem::ShownText() const {
+    if (ShortCutCode() == 0) return caption_;
+    return caption_ + "\t" + shortCutText(ShortCutCode());
+}
+
+void TPopupMenu::Popup(HWND owner, int x, int y) {
+    std::vector<TMenuItem*> shown;
+    for (TMenuItem* item : Items)
+        if (item->Visible()) shown.push_back(item);
+
+    // The access keys are given anew each time and the items keep them.
+    std::vector<std::string> captions;
+    for (const TMenuItem* item : shown) captions.push_back(item->Caption());
+    assignAccessKeys(captions, systemLeadBytes());
+    for (std::size_t i = 0; i < shown.size(); ++i) shown[i]->SetCaption(captions[i]);
+
+    MenuHandle menu;
+    if (!menu.get()) return;
+    for (std::size_t index = 0; index < Items.size(); ++index) {
+        const TMenuItem& item = *Items[index];
+        if (!item.Visible()) continue;
+        UINT flags = MF_STRING | (item.Checked() ? MF_CHECKED : MF_UNCHECKED);
+        AppendMenuA(menu.get(), flags, kFirstCommandId + index, item.ShownText().c_str());
+    }
+    // The owner must be in the foreground, or the menu would not close when
+    // the user clicks elsewhere; the empty message afterwards lets the
+    // platform finish closing it before the next input.
+    SetForegroundWindow(owner);
+    TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+TMenuItem* TPopupMenu::FindShortCut(ShortCut pressed) const {
+    if (pressed == 0) return nullptr;  // items without a shortcut carry 0
+    std::vector<ShortCut> codes;
+    for (const TMenuItem* item : Items) codes.push_back(item->ShortCutCode());
+    int index = findShortCut(codes, pressed);
+    return index < 0 ? nullptr : Items[index];
+}
+
+TMenuItem* TPopupMenu::ItemOfCommand(WPARAM id) const {
+    if (id < static_cast<WPARAM>(kFirstCommandId)) return nullptr;
+    WPARAM index = id - kFirstCommandId;
+    return index < Items.size() ? Items[index] : nullptr;
+}

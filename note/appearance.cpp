@@ -1,0 +1,40 @@
+// The appearance operations the commands and start-up use.
+#include "note/form1.h"
+#include "note/layered.h"
+
+void TForm1::SetNoteColour(COLORREF colour) {
+    Memo1.SetColour(colour);
+    colour_ = colour;
+    brush_.setColour(colour);
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TForm1::SetFontSize(int points) {
+    HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    Memo1.SetFontHeight(-MulDiv(points, pixelsPerInch, 72));
+}
+
+void TForm1::SetOpacity(int opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
+    if (handle_) ApplyOpacity();
+}
+
+void TForm1::SetStayInFront(bool inFront) {
+    if (inFront == stayInFront_) return;
+    stayInFront_ = inFront;
+    const bool visible = handle_ && IsWindowVisible(handle_);
+    DestroyHandle();
+    CreateHandle();
+    if (visible) Show(SW_SHOW);
+}
+
+void TForm1::SetAlignment(Alignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    Memo1.SetAlignment(alignment);
+}
+
+void TForm1::SelectAll() { Memo1.SelectAll(); }

@@ -1,0 +1,146 @@
+#include "note/form1.h"
+
+#include "app/application.h"
+#include "app/report_error.h"
+#include "note/layered.h"
+
+namespace {
+
+const char kClassName[] = "TForm1";
+
+LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form || form->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
+    try {
+        return form->WndProc(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        ReportError(failureMessage(e));
+        return 0;
+    }
+}
+
+void registerClass() {
+    static const bool registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.style = CS_DBLCLKS;
+        windowClass.lpfnWndProc = formProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassA(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+void placeInBand(HWND window) {
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+TForm1::TForm1(HWND owner) : owner_(owner) {
+    PopupMenu1.Items = {&N1, &N2, &N3, &N4, &N5, &N6, &N7, &N9, &N10, &N11, &N13, &N14, &N8, &N12};
+    Memo1.OnContextPopup = [this](POINT screen) { OpenContextMenu(screen); };
+    CreateHandle();
+    described_ = true;
+}
+
+TForm1::~TForm1() { DestroyHandle(); }
+
+void TForm1::CreateHandle() {
+    registerClass();
+    const DWORD exStyle = layeredWindowAttributes() ? WS_EX_LAYERED : 0;
+    handle_ = CreateWindowExA(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                              bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
+                              owner_, nullptr, GetModuleHandleA(nullptr), this);
+    ApplyOpacity();
+    Memo1.CreateHandle(handle_);
+    TPanel* panels[] = {&Panel1, &Panel2, &Panel3, &Panel4};
+    for (int i = 0; i < 4; ++i) panels[i]->CreateHandle(handle_, i + 1);
+    DockPanels();
+    if (stayInFront_) placeInBand(handle_);
+}
+
+void TForm1::DestroyHandle() {
+    if (!handle_) return;
+    GetWindowRect(handle_, &bounds_);
+    Memo1.DestroyHandle();
+    for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->DestroyHandle();
+    HWND window = handle_;
+    handle_ = nullptr;
+    DestroyWindow(window);
+}
+
+void TForm1::ApplyOpacity() {
+    if (auto setLayered = layeredWindowAttributes()) setLayered(handle_, 0, static_cast<BYTE>(opacity_), LWA_ALPHA);
+}
+
+void TForm1::DockPanels() {
+    const FrameStrips strips = frameStrips(Width(), Height());
+    Panel1.SetBounds(strips.top);
+    Panel4.SetBounds(strips.bottom);
+    Panel2.SetBounds(strips.left);
+    Panel3.SetBounds(strips.right);
+}
+
+void TForm1::PaintBackground(HDC dc) {
+    RECT client;
+    GetClientRect(handle_, &client);
+    FillRect(dc, &client, brush_.get());
+}
+
+void TForm1::Show(int showCommand) {
+    ShowWindow(handle_, showCommand);
+    SetFocus(Memo1.Handle());
+}
+
+void TForm1::Hide() { ShowWindow(handle_, SW_HIDE); }
+
+void TForm1::Close() { Application().Terminate(); }
+
+void TForm1::OpenContextMenu(POINT screen) {
+    SetFocus(Memo1.Handle());
+    PopupMenu1.Popup(handle_, screen.x, screen.y);
+}
+
+LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCHITTEST:
+            return FormHitTest(lParam);
+        case WM_SIZE:
+            DockPanels();
+            if (described_) FormResize();
+            return 0;
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(handle_, &paint);
+            Image1.Paint(dc, Width(), Height());
+            EndPaint(handle_, &paint);
+            return 0;
+        }
+        case WM_CTLCOLOREDIT:
+            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
+            SetBkColor(reinterpret_cast<HDC>(wParam), Memo1.Colour());
+            return reinterpret_cast<LRESULT>(Memo1.Brush());
+        case WM_COMMAND:
+            if (lParam == 0 && HIWORD(wParam) == 0)
+                if (TMenuItem* item = PopupMenu1.ItemOfCommand(LOWORD(wParam))) Click(*item);
+            return 0;
+        case WM_SETFOCUS:
+            SetFocus(Memo1.Handle());
+            return 0;
+        case WM_CLOSE:
+            Close();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+    }
+    return DefWindowProcA(handle_, message, wParam, lParam);
+}

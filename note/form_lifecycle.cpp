@@ -1,0 +1,19 @@
+// The note's start-up and shut-down steps.
+#include "note/form1.h"
+#include "store/note_settings.h"
+#include "store/registry.h"
+
+void TForm1::FormCreate() {
+    FormResize();
+    SetNoteColour(kCreamYellow);
+    // Held for the whole run; its key stays open until the process ends.
+    SettingsKey = new TRegistry;
+    OpenNoteSettings(*SettingsKey);
+    RestoreNote(*SettingsKey, *this);
+}
+
+void TForm1::FormDestroy() { SaveSettings(); }
+
+void TForm1::SaveSettings() {
+    if (SettingsKey) SaveNote(*SettingsKey, *this);
+}

@@ -1,0 +1,9 @@
+#include "note/layered.h"
+
+#include "app/platform_function.h"
+
+SetLayeredWindowAttributesFn layeredWindowAttributes() {
+    static const auto function =
+        platformFunction<SetLayeredWindowAttributesFn>("user32.dll", "SetLayeredWindowAttributes");
+    return function;
+}

@@ -1,0 +1,107 @@
+#include "note/memo.h"
+
+#include "app/report_error.h"
+
+namespace {
+
+const char kFaceName[] = "宋体";
+const char kSelfProperty[] = "TMemo";
+
+DWORD editStyle(Alignment alignment) {
+    // Word wrap: vertical auto-scroll without horizontal; no scroll bars,
+    // no border; the selection is hidden while the text area lacks focus.
+    return WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
+           (alignment == Alignment::Centre ? ES_CENTER : ES_LEFT);
+}
+
+HFONT createFont(int height) {
+    return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFaceName);
+}
+
+}  // namespace
+
+void TMemo::CreateHandle(HWND parent) {
+    handle_ = CreateWindowExA(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
+                              bounds_.height, parent, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
+    SetPropA(handle_, kSelfProperty, this);
+    editProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMemo::SubclassProc)));
+    if (!font_.get()) font_.reset(createFont(fontHeight_));
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageA(handle_, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(handle_, text_.c_str());
+}
+
+void TMemo::DestroyHandle() {
+    if (!handle_) return;
+    text_ = Text();
+    HWND window = handle_;
+    handle_ = nullptr;
+    // The edit control's own procedure cleans up after itself on destruction.
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
+    RemovePropA(window, kSelfProperty);
+    DestroyWindow(window);
+}
+
+std::string TMemo::Text() const {
+    if (!handle_) return text_;
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(handle_)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(handle_, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void TMemo::SetText(const std::string& text) {
+    text_ = text;
+    if (handle_) SetWindowTextA(handle_, text.c_str());
+}
+
+void TMemo::SetBounds(const Bounds& bounds) {
+    bounds_ = bounds;
+    if (handle_) MoveWindow(handle_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+void TMemo::SetColour(COLORREF colour) {
+    colour_ = colour;
+    brush_.setColour(colour);
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TMemo::SetFontHeight(int height) {
+    fontHeight_ = height;
+    HFONT font = createFont(height);
+    if (handle_) SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    font_.reset(font);  // the old font is deleted only once it is no longer in use
+}
+
+void TMemo::SetAlignment(Alignment alignment) {
+    alignment_ = alignment;
+    if (!handle_) return;
+    const bool hadFocus = GetFocus() == handle_;
+    HWND parent = GetParent(handle_);
+    DestroyHandle();
+    CreateHandle(parent);
+    if (hadFocus) SetFocus(handle_);
+}
+
+void TMemo::SelectAll() {
+    if (handle_) SendMessageA(handle_, EM_SETSEL, 0, -1);
+}
+
+LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto memo = static_cast<TMemo*>(GetPropA(window, kSelfProperty));
+    WNDPROC editProc = memo ? memo->editProc_ : DefWindowProcA;
+    if (message == WM_CONTEXTMENU && memo) {
+        // The note's own menu replaces the edit control's; a request from the
+        // keyboard carries no point and opens at the text area's corner.
+        POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1) {
+            RECT rect;
+            GetWindowRect(window, &rect);
+            screen = POINT{rect.left, rect.top};
+        }
+        if (memo->OnContextPopup) guarded([&] { memo->OnContextPopup(screen); });
+        return 0;
+    }
+    return CallWindowProcA(editProc, window, message, wParam, lParam);
+}

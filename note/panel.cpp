@@ -1,0 +1,38 @@
+#include "note/panel.h"
+
+namespace {
+
+const char kClassName[] = "TPanel";
+
+void registerClass() {
+    static const bool registered = [] {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassA(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+}  // namespace
+
+void TPanel::CreateHandle(HWND parent, int tabOrder) {
+    registerClass();
+    // Disabled: the pointer over a strip acts on the note beneath it.
+    handle_ = CreateWindowExA(0, kClassName, "Panel1", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
+                              bounds_.left, bounds_.top, bounds_.width, bounds_.height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + tabOrder)), GetModuleHandleA(nullptr),
+                              nullptr);
+}
+
+void TPanel::DestroyHandle() {
+    if (handle_) DestroyWindow(handle_);
+    handle_ = nullptr;
+}
+
+void TPanel::SetBounds(const Bounds& bounds) {
+    bounds_ = bounds;
+    if (handle_) MoveWindow(handle_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
