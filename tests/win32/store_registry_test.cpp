@@ -81,13 +81,6 @@ void recordCalls() {
 
 // --- Opening and creating keys. ---
 
-TEST_F(RegistryTest, StartsAtTheCurrentUserWithNoKeyOpen) {
-    TRegistry key;
-    EXPECT_EQ(key.RootKey(), HKEY_CURRENT_USER);
-    EXPECT_EQ(key.CurrentKey(), nullptr);
-    EXPECT_EQ(key.CurrentPath(), "");
-}
-
 TEST_F(RegistryTest, OpenKeyJoinsRelativePathsAndRestartsAtALeadingBackslash) {
     TRegistry key;
     ASSERT_TRUE(key.OpenKey("\\" + kTree + "\\a", true));
@@ -147,15 +140,6 @@ TEST_F(RegistryTest, OpeningANewKeyClosesTheOldOneWithAllAccessAndNonVolatileKey
     for (REGSAM access : calls.access) EXPECT_EQ(access, static_cast<REGSAM>(KEY_ALL_ACCESS));
     for (DWORD options : calls.createOptions)
         EXPECT_EQ(options, static_cast<DWORD>(REG_OPTION_NON_VOLATILE));
-}
-
-TEST_F(RegistryTest, CloseKeyLeavesNoKeyOpen) {
-    TRegistry key;
-    openInTree(key);
-    key.CloseKey();
-    EXPECT_EQ(key.CurrentKey(), nullptr);
-    EXPECT_EQ(key.CurrentPath(), "");
-    key.CloseKey();
 }
 
 TEST_F(RegistryTest, CreateKeyLeavesTheCurrentKeyAsItIs) {
@@ -312,12 +296,6 @@ TEST_F(RegistryTest, AWriteThatFailsIsRaisedAndKeepsTheEarlierWrites) {
               "为 '%d%s' 设置数据时失败");
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, kTree, "max").data, std::string("kept", 5));
     EXPECT_FALSE(readRawValue(HKEY_CURRENT_USER, kTree, "top").found);
-}
-
-TEST_F(RegistryTest, AWriteWithNoKeyOpenFails) {
-    TRegistry key;
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.WriteString("max", ""); }, key),
-              "为 'max' 设置数据时失败");
 }
 
 // --- Round trips. ---
