@@ -1,4 +1,10 @@
 # The Win32 test executables (see cmake/win32-tests.cmake).
+tarvissel_win32_test(support_tests SOURCES tests/win32/support_test.cpp LOCALES zh C)
+tarvissel_win32_test(resource_tests SOURCES tests/win32/resource_test.cpp ${TARVISSEL_RESOURCES})
+tarvissel_win32_test(smoke_tests SOURCES tests/win32/smoke_test.cpp)
+if(WIN32)
+  target_link_libraries(resource_tests PRIVATE version)
+endif()
 tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)

@@ -1,0 +1,31 @@
+#pragma once
+// The note's settings in the registry of the test prefix, read and written
+// the way the program does (ANSI calls, so the key name "位置" goes through
+// the same code page as the program's own).
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// HKEY_CURRENT_USER\software\Vessan\Ordeluma\位置
+extern const char* const kSettingsKeyPath;
+
+struct RegistryValue {
+    DWORD type = REG_NONE;
+    std::string data;  // the raw bytes, a string's terminating zero included
+};
+
+// Removes HKEY_CURRENT_USER\software\Vessan with everything below it.
+void deleteVessanTree();
+bool settingsKeyExists();
+
+// A value of the settings key; nothing when the key or value is missing.
+std::optional<RegistryValue> readSettingsValue(const std::string& name);
+// A REG_SZ value's text without its terminating zero; nothing when missing
+// or not a REG_SZ.
+std::optional<std::string> readSettingsString(const std::string& name);
+
+// Writes a value, creating the key when needed; the test fails if it cannot.
+void writeSettingsValue(const std::string& name, DWORD type, const std::string& data);
+void writeSettingsString(const std::string& name, const std::string& text);
+void deleteSettingsValue(const std::string& name);
