@@ -9,3 +9,6 @@ tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIM
 tarvissel_win32_test(note_window_tests SOURCES tests/win32/note_window_tests.cpp)
 tarvissel_win32_test(commands_tests SOURCES tests/win32/commands_tests.cpp tests/win32/hit_test_tests.cpp LOCALES zh C)
 tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_keys_e2e_tests.cpp TIMEOUT 180)
+tarvissel_win32_test(store_tests
+  SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
+  LOCALES zh C)
