@@ -64,8 +64,8 @@ if session:
     growth = (session["ws_end_kib"] - session["ws_warm_kib"]) / session["ws_warm_kib"] * 100
     lines += [
         "",
-        f"Long session: {int(session['commands'])} menu commands (colours, fonts, opacity, stay in front on/off, "
-        f"alignment, select all) sent as WM_COMMAND to the running note after 1000 warm-up commands: "
+        f"Long session: {int(session['commands'])} menu commands (colours, fonts, opacity, "
+        f"alignment, select all) sent as WM_COMMAND to the running note after 1000 warm-up commands and stay in front off and on: "
         f"{session['session_total_ms'] / session['commands']:.2f} ms per command on average "
         f"(median {session['command_median_ms']:.2f} ms, max {session['command_max_ms']:.1f} ms); "
         f"working set {session['ws_start_kib'] / 1024:.1f} MiB at start, {session['ws_warm_kib'] / 1024:.1f} MiB "
