@@ -7,7 +7,7 @@
 
 #include "note/form1.h"
 #include "note/layout_rule.h"
-#include "support/raw_registry.h"
+#include "tests/win32/support/raw_registry.h"
 
 namespace {
 

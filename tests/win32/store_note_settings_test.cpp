@@ -10,7 +10,7 @@
 #include "store/note_settings.h"
 #include "store/registry.h"
 #include "store/registry_api.h"
-#include "support/raw_registry.h"
+#include "tests/win32/support/raw_registry.h"
 
 namespace {
 

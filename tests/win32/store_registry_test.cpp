@@ -9,7 +9,7 @@
 #include "app/failure.h"
 #include "store/registry.h"
 #include "store/registry_api.h"
-#include "support/raw_registry.h"
+#include "tests/win32/support/raw_registry.h"
 
 namespace {
 

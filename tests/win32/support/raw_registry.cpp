@@ -1,6 +1,7 @@
-#include "raw_registry.h"
+#include "tests/win32/support/raw_registry.h"
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -24,25 +25,35 @@ private:
     HKEY key_ = nullptr;
 };
 
-std::string firstSubKey(HKEY key) {
-    char name[256];
-    DWORD length = sizeof name;
-    if (RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-        return {};
-    return std::string(name, length);
+std::wstring wide(const std::string& text) {
+    std::wstring result(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &result[0],
+                                           static_cast<int>(result.size()));
+    result.resize(static_cast<size_t>(length));
+    return result;
+}
+
+// Subkeys are walked by their UTF-16 names: a key written under one code
+// page may have a name that another code page cannot spell in 8 bits. All
+// names are listed before any is deleted, so a key that refuses to go
+// cannot make the walk loop.
+void deleteTreeW(HKEY parent, const std::wstring& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    std::vector<std::wstring> children;
+    wchar_t child[256];
+    for (DWORD length = 256; RegEnumKeyExW(key, static_cast<DWORD>(children.size()), child, &length, nullptr,
+                                           nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+         length = 256)
+        children.emplace_back(child, length);
+    for (const std::wstring& each : children) deleteTreeW(key, each);
+    RegCloseKey(key);
+    RegDeleteKeyW(parent, name.c_str());
 }
 
 }  // namespace
 
-void deleteKeyTree(HKEY root, const std::string& path) {
-    {
-        OpenedKey key(root, path, false);
-        if (key.get() == nullptr) return;
-        for (std::string sub = firstSubKey(key.get()); !sub.empty(); sub = firstSubKey(key.get()))
-            deleteKeyTree(key.get(), sub);
-    }
-    RegDeleteKeyA(root, path.c_str());
-}
+void deleteKeyTree(HKEY root, const std::string& path) { deleteTreeW(root, wide(path)); }
 
 bool keyExists(HKEY root, const std::string& path) {
     return OpenedKey(root, path, false).get() != nullptr;
@@ -73,4 +84,9 @@ void writeRawValue(HKEY root, const std::string& path, const std::string& name, 
                        reinterpret_cast<const BYTE*>(data.data()),
                        static_cast<DWORD>(data.size())) != ERROR_SUCCESS)
         throw std::runtime_error("cannot write test value " + name);
+}
+
+void deleteRawValue(HKEY root, const std::string& path, const std::string& name) {
+    OpenedKey key(root, path, false);
+    if (key.get() != nullptr) RegDeleteValueA(key.get(), name.c_str());
 }

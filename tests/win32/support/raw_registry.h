@@ -18,3 +18,4 @@ RawValue readRawValue(HKEY root, const std::string& path, const std::string& nam
 // Creates the key if needed and stores the bytes as they are.
 void writeRawValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                    const std::string& data);
+void deleteRawValue(HKEY root, const std::string& path, const std::string& name);
