@@ -1,0 +1,389 @@
+// The context menu, its shortcuts and its commands, driven in-process
+// through real input and the note's own message handling.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "note/form1.h"
+#include "tests/win32/support/in_process_note.h"
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/screen.h"
+#include "tests/win32/support/test_locale.h"
+
+namespace {
+
+// Key presses in order; a negative code releases the key.
+void sendKeys(std::initializer_list<int> keys) {
+    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
+}
+
+void rightClickAt(POINT screen) { clickAt(screen.x, screen.y, MouseButton::Right); }
+
+// The menu as shown: each item's text, check mark and command id.
+struct ShownItem {
+    std::string text;
+    bool checked;
+    UINT id;
+};
+
+std::vector<ShownItem> readMenu(HMENU menu) {
+    std::vector<ShownItem> items;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        bool checked = (GetMenuState(menu, i, MF_BYPOSITION) & MF_CHECKED) != 0;
+        items.push_back({text, checked, GetMenuItemID(menu, i)});
+    }
+    return items;
+}
+
+// Watches the note's window for the menu the note shows: reads it once it
+// waits for input, then either closes it or chooses the item at a shown
+// position with the menu's own keyboard navigation.
+class MenuWatch {
+public:
+    explicit MenuWatch(int choosePosition = -1) : choose_(choosePosition) {
+        current_ = this;
+        window_ = note().Handle();
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~MenuWatch() {
+        if (IsWindow(window_))
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        current_ = nullptr;
+    }
+    bool shown() const { return shown_; }
+    const std::vector<ShownItem>& items() const { return items_; }
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        MenuWatch& self = *current_;
+        if (message == WM_INITMENUPOPUP) self.menu_ = reinterpret_cast<HMENU>(wParam);
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !self.shown_) self.Idle();
+        return CallWindowProcA(self.previous_, window, message, wParam, lParam);
+    }
+    void Idle() {
+        shown_ = true;
+        items_ = readMenu(menu_);
+        if (choose_ < 0) {
+            EndMenu();
+            return;
+        }
+        for (int i = 0; i <= choose_; ++i) sendKeys({VK_DOWN, -VK_DOWN});
+        sendKeys({VK_RETURN, -VK_RETURN});
+    }
+
+    static MenuWatch* current_;
+    HWND window_;
+    WNDPROC previous_;
+    int choose_;
+    HMENU menu_ = nullptr;
+    bool shown_ = false;
+    std::vector<ShownItem> items_;
+};
+MenuWatch* MenuWatch::current_ = nullptr;
+
+class CommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        note().Show(SW_SHOWNORMAL);
+        focusText();
+        note().SetText("one\r\ntwo");
+        pump();
+    }
+    static void focusText() {
+        SetForegroundWindow(note().Handle());
+        SetFocus(note().Memo1.Handle());
+        pump();
+    }
+    static HWND memo() { return note().Memo1.Handle(); }
+    static POINT textCentre() {
+        RECT r{};
+        GetClientRect(memo(), &r);
+        return onScreen(memo(), r.right / 2, r.bottom / 2);
+    }
+    // Opens the menu with a real right click in the text area.
+    static std::unique_ptr<MenuWatch> rightClickMenu(int choosePosition = -1) {
+        auto watch = std::make_unique<MenuWatch>(choosePosition);
+        focusText();
+        rightClickAt(textCentre());
+        MenuWatch& w = *watch;
+        pumpUntil([&] { return w.shown(); });
+        pumpFor(100);
+        return watch;
+    }
+    // Chooses the item as the menu would: its command id to the note.
+    static void choose(const TMenuItem& item) {
+        const auto& items = note().PopupMenu1.Items;
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (items[i] == &item)
+                SendMessageA(note().Handle(), WM_COMMAND, TPopupMenu::kFirstCommandId + i, 0);
+        pump();
+    }
+    static std::vector<bool> checks(std::initializer_list<const TMenuItem*> items) {
+        std::vector<bool> marks;
+        for (const TMenuItem* item : items) marks.push_back(item->Checked());
+        return marks;
+    }
+    static LONG memoStyle() { return GetWindowLongA(memo(), GWL_STYLE); }
+    static int fontHeight() {
+        LOGFONTA font{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(memo(), WM_GETFONT, 0, 0)), sizeof font, &font);
+        return font.lfHeight;
+    }
+};
+
+COLORREF pixelAt(POINT screen) { return screenPixel(screen.x, screen.y); }
+
+std::vector<std::string> expectedTexts() {
+    const bool keys = chineseCodePage();
+    auto item = [keys](const char* caption, const char* key, const char* shortcut) {
+        std::string text = caption;
+        if (keys) text += std::string("(&") + key + ")";
+        if (*shortcut) text += std::string("\t") + shortcut;
+        return text;
+    };
+    return {item("保存", "N", "Ctrl+S"),       item("米黄色", "O", ""),
+            item("粉红色", "P", ""),           item("草绿色", "Q", ""),
+            item("天蓝色", "R", ""),           item("大字体", "S", ""),
+            item("小字体", "T", ""),           item("半透明", "U", ""),
+            item("不透明", "V", ""),           item("前端显示", "W", "Ctrl+T"),
+            item("对齐左边", "X", "Ctrl+L"),   item("对齐中间", "Y", "Ctrl+E"),
+            item("退出", "Z", "Ctrl+Q")};
+}
+
+TEST_F(CommandsTest, RightClickInTheTextShowsThirteenItemsWithTheirTextsMarksAndIds) {
+    for (int showing = 0; showing < 2; ++showing) {  // the keys are not given twice
+        auto watch = rightClickMenu();
+        ASSERT_TRUE(watch->shown());
+        const auto& items = watch->items();
+        ASSERT_EQ(13u, items.size());
+        std::vector<std::string> texts;
+        std::vector<bool> marks;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            texts.push_back(items[i].text);
+            marks.push_back(items[i].checked);
+            EXPECT_EQ(TPopupMenu::kFirstCommandId + i, items[i].id);
+        }
+        EXPECT_EQ(expectedTexts(), texts);
+        EXPECT_EQ((std::vector<bool>{false, true, false, false, false, false, true, false, true,
+                                     true, false, false, false}),
+                  marks);
+    }
+    EXPECT_EQ(GetFocus(), memo());
+}
+
+TEST_F(CommandsTest, RightClickInTheMarginShowsNoMenu) {
+    MenuWatch watch;
+    rightClickAt(onScreen(note().Handle(), 5, note().Height() / 2));
+    rightClickAt(onScreen(note().Handle(), note().Width() - 5, 5));
+    pumpFor(300);
+    EXPECT_FALSE(watch.shown());
+}
+
+TEST_F(CommandsTest, ChoosingFromTheShownMenuRunsTheCommand) {
+    rightClickMenu(4);  // "天蓝色"
+    pumpUntil([] { return note().N5.Checked(); });
+    EXPECT_EQ(kSkyBlue, note().NoteColour());
+    EXPECT_EQ((std::vector<bool>{false, false, false, true}),
+              checks({&note().N2, &note().N3, &note().N4, &note().N5}));
+    choose(note().N2);
+}
+
+TEST_F(CommandsTest, ColoursRepaintMarginAndTextAndMoveTheColourMark) {
+    struct Case {
+        TMenuItem* item;
+        COLORREF colour;
+    };
+    TForm1& f = note();
+    for (Case c : {Case{&f.N3, kPink}, Case{&f.N4, kGrassGreen}, Case{&f.N5, kSkyBlue},
+                   Case{&f.N5, kSkyBlue}, Case{&f.N2, kCreamYellow}}) {
+        choose(*c.item);
+        RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pumpFor(50);
+        EXPECT_EQ(c.colour, pixelAt(onScreen(f.Handle(), 5, f.Height() / 2)));
+        EXPECT_EQ(c.colour, pixelAt(onScreen(memo(), 60, 40)));  // beyond the text
+        EXPECT_EQ(RGB(0, 0, 0), pixelAt(onScreen(f.Handle(), 0, 0)));
+        for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Spec().name;
+    }
+}
+
+TEST_F(CommandsTest, FontItemsSetTheTextHeightAndMoveTheFontMark) {
+    choose(note().N6);
+    EXPECT_EQ(-16, fontHeight());
+    EXPECT_EQ((std::vector<bool>{true, false}), checks({&note().N6, &note().N7}));
+    choose(note().N7);
+    EXPECT_EQ(-12, fontHeight());
+    EXPECT_EQ((std::vector<bool>{false, true}), checks({&note().N6, &note().N7}));
+}
+
+TEST_F(CommandsTest, OpacityItemsSetTheLayeredAlphaAndMoveTheOpacityMark) {
+    auto alpha = [] {
+        BYTE value = 0;
+        DWORD flags = 0;
+        EXPECT_TRUE(GetLayeredWindowAttributes(note().Handle(), nullptr, &value, &flags));
+        EXPECT_EQ(static_cast<DWORD>(LWA_ALPHA), flags & LWA_ALPHA);
+        return value;
+    };
+    choose(note().N9);
+    EXPECT_EQ(180, alpha());
+    EXPECT_EQ((std::vector<bool>{true, false}), checks({&note().N9, &note().N10}));
+    choose(note().N10);
+    EXPECT_EQ(255, alpha());
+    EXPECT_EQ((std::vector<bool>{false, true}), checks({&note().N9, &note().N10}));
+}
+
+TEST_F(CommandsTest, StayInFrontTwiceReturnsToTopmostAndTheMenuStillWorks) {
+    auto topmost = [] { return (GetWindowLongA(note().Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    ASSERT_TRUE(topmost());
+    choose(note().N5);
+    choose(note().N11);
+    EXPECT_FALSE(topmost());
+    EXPECT_FALSE(note().N11.Checked());
+    choose(note().N11);
+    EXPECT_TRUE(topmost());
+    EXPECT_TRUE(note().N11.Checked());
+    EXPECT_EQ("one\r\ntwo", note().Text());
+    EXPECT_EQ(kSkyBlue, note().NoteColour());
+
+    auto watch = rightClickMenu();  // on the new window
+    EXPECT_TRUE(watch->shown());
+    EXPECT_EQ(13u, watch->items().size());
+    sendKeys({VK_CONTROL, 'L', -'L', -VK_CONTROL});  // shortcuts reach the new text area
+    pumpFor(100);
+    EXPECT_EQ("one\r\ntwo", note().Text());
+    choose(note().N2);
+}
+
+TEST_F(CommandsTest, AlignmentChangesTheEditStyleKeepsTheTextAndIsIdleWhenInForce) {
+    choose(note().N14);
+    EXPECT_EQ(ES_CENTER, memoStyle() & (ES_CENTER | ES_RIGHT));
+    EXPECT_EQ("one\r\ntwo", note().Text());
+
+    auto unchangedBy = [](const TMenuItem& item) {
+        focusText();
+        SendMessageA(memo(), EM_SETSEL, 1, 5);
+        HWND before = memo();
+        choose(item);
+        DWORD start = 0, end = 0;
+        SendMessageA(memo(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(before, memo()) << item.Spec().name;
+        EXPECT_EQ(1u, start);
+        EXPECT_EQ(5u, end);
+    };
+    unchangedBy(note().N14);
+
+    choose(note().N13);
+    EXPECT_EQ(ES_LEFT, memoStyle() & (ES_CENTER | ES_RIGHT));
+    EXPECT_EQ("one\r\ntwo", note().Text());
+    unchangedBy(note().N13);
+    EXPECT_FALSE(note().N13.Checked());
+    EXPECT_FALSE(note().N14.Checked());
+}
+
+TEST_F(CommandsTest, ShortcutsRunTheirCommandsAndTypeNothing) {
+    sendKeys({VK_CONTROL, 'E', -'E', -VK_CONTROL});
+    pumpUntil([] { return note().TextAlignment() == Alignment::Centre; });
+    EXPECT_EQ(ES_CENTER, memoStyle() & ES_CENTER);
+    focusText();
+    sendKeys({VK_CONTROL, 'L', -'L', -VK_CONTROL});
+    pumpUntil([] { return note().TextAlignment() == Alignment::Left; });
+    EXPECT_EQ(Alignment::Left, note().TextAlignment());
+
+    focusText();
+    sendKeys({VK_CONTROL, 'T', -'T', -VK_CONTROL});
+    pumpUntil([] { return !note().StayInFront(); });
+    EXPECT_FALSE(note().N11.Checked());
+    focusText();
+    sendKeys({VK_CONTROL, 'T', -'T', -VK_CONTROL});
+    pumpUntil([] { return note().StayInFront(); });
+    EXPECT_TRUE(note().N11.Checked());
+
+    focusText();
+    SendMessageA(memo(), EM_SETSEL, 0, 0);
+    sendKeys({VK_CONTROL, 'A', -'A', -VK_CONTROL});  // the hidden item answers
+    DWORD start = 1, end = 0;
+    pumpUntil([&] {
+        SendMessageA(memo(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return end == 8;
+    });
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(8u, end);
+    EXPECT_EQ("one\r\ntwo", note().Text());
+}
+
+TEST_F(CommandsTest, AnAutoRepeatedKeyDownRepeatsTheCommand) {
+    auto selectionEnd = [] {
+        DWORD end = 0;
+        SendMessageA(memo(), EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
+        return end;
+    };
+    SendMessageA(memo(), EM_SETSEL, 0, 0);
+    sendKeys({VK_CONTROL, 'A'});
+    ASSERT_TRUE(pumpUntil([&] { return selectionEnd() == 8; }));
+    SendMessageA(memo(), EM_SETSEL, 0, 0);
+    sendKeys({'A'});  // 'A' is still down: an auto-repeat
+    EXPECT_TRUE(pumpUntil([&] { return selectionEnd() == 8; }));
+    sendKeys({-'A', -VK_CONTROL});
+    pumpFor(50);
+    EXPECT_EQ("one\r\ntwo", note().Text());
+}
+
+// Records the keys that reach the text area's edit control.
+class KeyWatch {
+public:
+    KeyWatch() : window_(note().Memo1.Handle()) {
+        current_ = this;
+        previous_ = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
+    }
+    ~KeyWatch() {
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        current_ = nullptr;
+    }
+    std::vector<WPARAM> keys;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_KEYDOWN) current_->keys.push_back(wParam);
+        return CallWindowProcA(current_->previous_, window, message, wParam, lParam);
+    }
+    static KeyWatch* current_;
+    HWND window_;
+    WNDPROC previous_;
+};
+KeyWatch* KeyWatch::current_ = nullptr;
+
+TEST_F(CommandsTest, OtherKeysReachTheTextArea) {
+    SendMessageA(memo(), EM_SETSEL, 0, 0);
+    KeyWatch watch;
+    sendKeys({VK_CONTROL, 'L', -'L', VK_SHIFT, 'S', -'S', -VK_SHIFT, -VK_CONTROL, VK_END, -VK_END, 'X', -'X'});
+    pumpUntil([&] { return !watch.keys.empty() && watch.keys.back() == 'X'; });
+    EXPECT_EQ((std::vector<WPARAM>{VK_CONTROL, VK_SHIFT, 'S', VK_END, 'X'}), watch.keys);
+    EXPECT_EQ("onex\r\ntwo", note().Text());  // End: the end of the first line
+}
+
+}  // namespace
+
+class NoteEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        startInProcessNote();
+        note().SetLeft(200);
+        note().SetTop(150);
+        note().SetWidth(200);
+        note().SetHeight(120);
+    }
+    void TearDown() override { stopInProcessNote(); }
+};
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new NoteEnvironment);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,156 @@
+// The real program driven from outside with real pointer and key input:
+// moving and resizing by the margin and the grip, where the context menu
+// opens, and Ctrl+Q ending the program with its text saved.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/program.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+#include "tests/win32/support/windows_of_process.h"
+
+namespace {
+
+int widthOf(const RECT& r) { return r.right - r.left; }
+int heightOf(const RECT& r) { return r.bottom - r.top; }
+
+void sendKeys(std::initializer_list<int> keys) {
+    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
+}
+
+class NoteE2E : public ::testing::Test {
+protected:
+    // The note restored at (100, 100), 200 x 120, with one line of text.
+    void SetUp() override {
+        writeSettingsString("first", "1");
+        writeSettingsString("max", "first line");
+        writeSettingsString("left", "100");
+        writeSettingsString("top", "100");
+        writeSettingsString("width", "200");
+        writeSettingsString("height", "120");
+        program_ = std::make_unique<RunningProgram>();
+        note_ = program_->waitForNote();
+        ASSERT_NE(nullptr, note_);
+        SetForegroundWindow(note_);
+        ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note_; }, 2000));
+        ASSERT_TRUE(waitUntil([&] { return rect().left == 100 && widthOf(rect()) == 200; }, 2000));
+    }
+    void TearDown() override {
+        if (program_->running()) {
+            program_->closeNote();
+            program_->waitForExit();
+        }
+        program_.reset();
+    }
+
+    RECT rect() const {
+        RECT r{};
+        GetWindowRect(note_, &r);
+        return r;
+    }
+    HWND textArea() const { return FindWindowExA(note_, nullptr, "Edit", nullptr); }
+    std::string text() const { return windowText(textArea()); }
+    HWND shownMenu() const {
+        HWND menu = findTopLevelWindow(program_->processId(), "#32768");
+        return menu && IsWindowVisible(menu) ? menu : nullptr;
+    }
+    bool rectBecomes(const std::function<bool(const RECT&)>& wanted) const {
+        return waitUntil([&] { return wanted(rect()); }, 3000);
+    }
+    // A point of the note (x, y) from the top-left corner it started at.
+    static POINT at(int x, int y) { return {100 + x, 100 + y}; }
+
+    std::unique_ptr<RunningProgram> program_;
+    HWND note_ = nullptr;
+};
+
+TEST_F(NoteE2E, DraggingTheMarginOrAStripMovesWithoutResizing) {
+    dragMouse(at(5, 60), at(45, 90));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 140 && r.top == 130; }));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
+
+    dragMouse({140 + 100, 130}, {140 + 80, 130 + 10});  // on the top strip
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 140; }));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
+}
+
+TEST_F(NoteE2E, TheGripPicturesCornerMovesInsteadOfResizing) {
+    dragMouse(at(200 - 13, 120 - 13), at(200 - 13 + 20, 120 - 13 + 20));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 120; }));
+    EXPECT_EQ(200, widthOf(rect()));
+    EXPECT_EQ(120, heightOf(rect()));
+}
+
+TEST_F(NoteE2E, DraggingTheGripResizesKeepingTheTopLeftCorner) {
+    dragMouse(at(199, 119), at(239, 149));  // from the very bottom-right pixel
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 240 && heightOf(r) == 150; }));
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
+
+    dragMouse(at(240 - 12, 150 - 12), at(240 - 12 - 40, 150 - 12 - 50));  // from the square's corner
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 200 && heightOf(r) == 100; }));
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
+}
+
+TEST_F(NoteE2E, ResizingBelowSixteenEndsAtSixteen) {
+    dragMouse(at(195, 115), at(2, 2));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 16 && heightOf(r) == 16; }))
+        << widthOf(rect()) << " x " << heightOf(rect());
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
+}
+
+TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
+    clickAt(at(5, 60).x, at(5, 60).y, MouseButton::Right);        // margin
+    clickAt(at(193, 113).x, at(193, 113).y, MouseButton::Right);  // grip
+    clickAt(at(100, 0).x, at(100, 0).y, MouseButton::Right);      // top strip
+    pumpMessagesFor(500);
+    EXPECT_EQ(nullptr, shownMenu());
+
+    clickAt(at(100, 60).x, at(100, 60).y, MouseButton::Right);
+    ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
+    RECT menu{};
+    GetWindowRect(shownMenu(), &menu);
+    EXPECT_EQ(200, menu.left);  // left-aligned at the pointer
+    EXPECT_EQ(160, menu.top);
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
+    EXPECT_EQ("first line", text());
+}
+
+TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
+    for (auto request : {std::function<void()>([] { sendKeys({VK_SHIFT, VK_F10, -VK_F10, -VK_SHIFT}); }),
+                         std::function<void()>([] { pressKey(VK_APPS); })}) {
+        request();
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
+        RECT menu{}, area{};
+        GetWindowRect(shownMenu(), &menu);
+        GetWindowRect(textArea(), &area);
+        EXPECT_EQ(area.left, menu.left);
+        EXPECT_EQ(area.top, menu.top);
+        pressKey(VK_ESCAPE);
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
+    }
+    EXPECT_EQ("first line", text());
+}
+
+TEST_F(NoteE2E, CtrlQEndsTheProgramSavingTheTextTypedBefore) {
+    sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL});
+    pressKey('X');
+    ASSERT_TRUE(waitUntil([&] { return text() == "first linex"; }, 3000));
+    pressCtrlLetter('Q');
+    ASSERT_TRUE(program_->waitForExit());
+    EXPECT_EQ(0u, program_->exitCode());
+    EXPECT_EQ("first linex", readSettingsString("max").value_or("(none)"));
+    EXPECT_EQ("100", readSettingsString("left").value_or("(none)"));
+    EXPECT_EQ("200", readSettingsString("width").value_or("(none)"));
+}
+
+}  // namespace

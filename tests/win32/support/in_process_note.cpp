@@ -1,0 +1,41 @@
+#include "tests/win32/support/in_process_note.h"
+
+#include <memory>
+
+#include "app/application.h"
+#include "note/form1.h"
+
+namespace {
+std::unique_ptr<TApplication> application;
+}
+
+void startInProcessNote() {
+    application = std::make_unique<TApplication>();
+    application->CreateForm();
+}
+
+void stopInProcessNote() { application.reset(); }
+
+TForm1& note() { return *application->MainForm(); }
+
+void pump() { application->ProcessMessages(); }
+
+bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        pump();
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(10);
+    }
+}
+
+void pumpFor(DWORD ms) {
+    pumpUntil([] { return false; }, ms);
+}
+
+POINT onScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
