@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -99,13 +100,31 @@ protected:
         return isSaveDialog(dialog) ? dialog : nullptr;
     }
 
-    // Types the name into the dialog's file name field and confirms it.
-    void chooseName(HWND dialog, const std::string& name) {
+    static HWND fileNameField(HWND dialog) {
         HWND field = nullptr;
         EnumChildWindows(dialog, findEdit, reinterpret_cast<LPARAM>(&field));
-        ASSERT_NE(field, nullptr);
-        ASSERT_TRUE(setText(field, name));
+        return field;
+    }
+
+    // Puts the name into the dialog's file name field and confirms it.
+    void chooseName(HWND dialog, const std::string& name) {
+        ASSERT_TRUE(setText(fileNameField(dialog), name));
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        EXPECT_TRUE(waitUntil([dialog] { return !IsWindow(dialog); }, kDialogTimeoutMs));
+    }
+
+    // As the user does it: the folder is in the field, the end of the name
+    // is typed on the keyboard (lower-case letters), Enter confirms.
+    void typeName(HWND dialog, const std::string& start, const std::string& typedLetters) {
+        HWND field = fileNameField(dialog);
+        GUITHREADINFO focus{};
+        focus.cbSize = sizeof focus;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &focus);
+        EXPECT_EQ(focus.hwndFocus, field) << "the file name field does not have the focus";
+        ASSERT_TRUE(setText(field, start));
+        pressKey(VK_END);
+        for (char letter : typedLetters) pressKey(static_cast<WORD>(toupper(letter)));
+        pressKey(VK_RETURN);
         EXPECT_TRUE(waitUntil([dialog] { return !IsWindow(dialog); }, kDialogTimeoutMs));
     }
 
@@ -176,7 +195,7 @@ TEST_F(SaveCommandTest, FirstSaveAsksThenLaterSavesRewriteTheSameFile) {
         EXPECT_EQ(GetAncestor(top, GA_ROOT), dialog) << "the note lies over the dialog";
     }
 
-    chooseName(dialog, named_);
+    typeName(dialog, named_.substr(0, named_.size() - 4), named_.substr(named_.size() - 4));
     EXPECT_EQ(writtenFile(chosen_, 6), "ab\r\ncd");
     EXPECT_TRUE(IsWindowEnabled(note_));
     EXPECT_EQ(GetForegroundWindow(), note_);
