@@ -84,6 +84,8 @@ protected:
         if (HWND box = findTopLevelWindow(program_->processId(), "#32770")) PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
         program_->kill();
         for (const std::string& path : {named_, chosen_}) DeleteFileA(path.c_str());
+        // Tests that follow start from an empty store, not from a large note.
+        deleteVessanTree();
     }
 
     void setNoteText(const std::string& text) {
