@@ -13,3 +13,5 @@ tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)
 tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)
+tarvissel_win32_test(export_tests SOURCES tests/win32/text_file_tests.cpp LOCALES zh C)
+tarvissel_win32_test(save_command_tests SOURCES tests/win32/save_command_tests.cpp TIMEOUT 240)
