@@ -5,5 +5,10 @@ tarvissel_win32_test(smoke_tests SOURCES tests/win32/smoke_test.cpp)
 if(WIN32)
   target_link_libraries(resource_tests PRIVATE version)
 endif()
+tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300)
+tarvissel_win32_test(note_window_tests SOURCES tests/win32/note_window_tests.cpp)
 tarvissel_win32_test(commands_tests SOURCES tests/win32/commands_tests.cpp tests/win32/hit_test_tests.cpp LOCALES zh C)
 tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_keys_e2e_tests.cpp TIMEOUT 180)
+tarvissel_win32_test(store_tests
+  SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
+  LOCALES zh C)

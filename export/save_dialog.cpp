@@ -1,0 +1,77 @@
+#include "export/save_dialog.h"
+
+#include "app/application.h"
+#include "app/code_page.h"
+#include "app/monitors.h"
+#include "app/task_windows.h"
+#include "export/filter.h"
+#include "note/form1.h"
+
+namespace {
+
+constexpr DWORD kFileNameBytes = MAX_PATH;
+
+// Windows 2000 and later know the longer structure; older systems reject it.
+DWORD openFileNameSize() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    const bool longForm = GetVersionExA(&version) &&
+                          version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
+                          version.dwMajorVersion >= 5;
+    return longForm ? sizeof(OPENFILENAMEA) : OPENFILENAME_SIZE_VERSION_400A;
+}
+
+RECT monitorOrScreen(HWND window) {
+    RECT full;
+    if (!monitorRectOf(window, full))
+        full = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return full;
+}
+
+// Centred horizontally on the note's monitor with a third of the spare height
+// above it. The note is the application's only form, so it is the active
+// form whenever there is one.
+void placeDialog(HWND dialog) {
+    const RECT mon = monitorOrScreen(Application().MainForm()->Handle());
+    RECT box;
+    GetWindowRect(dialog, &box);
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const int left = mon.left + (mon.right - mon.left - width) / 2;
+    const int top = mon.top + (mon.bottom - mon.top - height) / 3;
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The hook runs in the dialog's inner child window; the dialog is its parent.
+UINT_PTR CALLBACK dialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
+        placeDialog(GetParent(child));
+    return 0;
+}
+
+}  // namespace
+
+bool TSaveDialog::Execute() {
+    const std::string filter = platformFilter(Filter, systemLeadBytes());
+    char fileName[kFileNameBytes] = {};
+    FileName.copy(fileName, kFileNameBytes - 1);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = openFileNameSize();
+    dialog.hwndOwner = Application().Handle();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = fileName;
+    dialog.nMaxFile = kFileNameBytes;
+    dialog.lpstrDefExt = DefaultExt.c_str();
+    dialog.Flags = Options | OFN_EXPLORER | OFN_ENABLEHOOK;
+    dialog.lpfnHook = dialogHook;
+
+    bool confirmed;
+    {
+        TaskWindowsDisabled otherWindows;
+        confirmed = GetSaveFileNameA(&dialog) != FALSE;
+    }
+    if (confirmed) FileName = fileName;
+    return confirmed;
+}

@@ -1,0 +1,39 @@
+#include "export/text_file.h"
+
+#include <windows.h>
+
+#include "app/failure.h"
+#include "export/file_api.h"
+
+namespace {
+
+// Owns an open file handle: closed on every way out, a failed write included.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { fileApi().closeHandle(handle_); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+HANDLE createReplacing(const std::string& path) {
+    HANDLE handle = fileApi().createFile(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) raiseFailure("不能创建文件 %s", path);
+    return handle;
+}
+
+}  // namespace
+
+void WriteTextFile(const std::string& path, const std::string& text) {
+    FileHandle file(createReplacing(path));
+    const DWORD size = static_cast<DWORD>(text.size());
+    DWORD written = 0;
+    if (!fileApi().writeFile(file.get(), text.data(), size, &written, nullptr) || written != size)
+        throw Failure("写流出错");
+}

@@ -1,0 +1,270 @@
+// The real program end to end: what it restores at start, what it saves at
+// the end, and how it reports a store it cannot read.
+#include <gtest/gtest.h>
+
+#include "tests/win32/support/message_box.h"
+#include "tests/win32/support/program.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+
+namespace {
+
+RECT windowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+void expectBounds(HWND window, int left, int top, int width, int height) {
+    const RECT rect = windowRect(window);
+    EXPECT_EQ(rect.left, left);
+    EXPECT_EQ(rect.top, top);
+    EXPECT_EQ(rect.right - rect.left, width);
+    EXPECT_EQ(rect.bottom - rect.top, height);
+}
+
+HWND textArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
+
+std::string noteText(HWND note) {
+    HWND edit = textArea(note);
+    std::string text(static_cast<size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
+
+void setNoteText(HWND note, const std::string& text) {
+    SendMessageA(textArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void writeCompleteStore(const std::string& text, const char* top, const char* left, const char* height,
+                        const char* width) {
+    writeSettingsString("first", "1");
+    writeSettingsString("max", text);
+    writeSettingsString("top", top);
+    writeSettingsString("left", left);
+    writeSettingsString("height", height);
+    writeSettingsString("width", width);
+}
+
+// Closes the note normally and waits for the program to end.
+void closeAndWait(RunningProgram& program) {
+    program.closeNote();
+    ASSERT_TRUE(program.waitForExit()) << "the program did not end after a close request";
+}
+
+// The one error box the program shows at start: its text, after OK.
+std::string startUpError(RunningProgram& program) {
+    HWND box = waitForMessageBox(program.processId(), kWindowTimeoutMs);
+    if (!box) return "<no error box>";
+    const std::string text = readMessageBox(box).text;
+    EXPECT_TRUE(pressOk(box));
+    return text;
+}
+
+class Lifecycle : public ::testing::Test {
+protected:
+    void SetUp() override { deleteVessanTree(); }
+    void TearDown() override { deleteVessanTree(); }
+};
+
+TEST_F(Lifecycle, FirstStartMarksTheStoreAndOpensSmallInTheCorner) {
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    expectBounds(note, 10, 10, 100, 100);
+    EXPECT_EQ(noteText(note), "");
+    EXPECT_EQ(readSettingsString("first"), "1");
+    for (const char* name : {"max", "top", "left", "height", "width"}) EXPECT_FALSE(readSettingsValue(name)) << name;
+    closeAndWait(program);
+}
+
+TEST_F(Lifecycle, FirstShutDownSavesTextPositionAndSize) {
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    setNoteText(note, "ab\r\ncd");
+    closeAndWait(program);
+    EXPECT_EQ(readSettingsString("max"), "ab\r\ncd");
+    EXPECT_EQ(readSettingsString("top"), "10");
+    EXPECT_EQ(readSettingsString("left"), "10");
+    EXPECT_EQ(readSettingsString("height"), "100");
+    EXPECT_EQ(readSettingsString("width"), "100");
+    // Written as strings with their terminating zero.
+    EXPECT_EQ(readSettingsValue("top")->type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(readSettingsValue("top")->data, std::string("10", 3));
+}
+
+TEST_F(Lifecycle, LaterStartRestoresTextPositionAndSize) {
+    const std::string text = "第一行\tTab\r\n\r\nlast line 尾";
+    writeCompleteStore(text, "200", "300", "120", "180");
+    {
+        RunningProgram program;
+        HWND note = program.waitForNote();
+        ASSERT_NE(note, nullptr);
+        expectBounds(note, 300, 200, 180, 120);
+        EXPECT_EQ(noteText(note), text);
+        SetWindowPos(note, nullptr, -40, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        closeAndWait(program);
+    }
+    EXPECT_EQ(readSettingsString("max"), text);
+    EXPECT_EQ(readSettingsString("left"), "-40");
+    EXPECT_EQ(readSettingsString("top"), "250");
+}
+
+TEST_F(Lifecycle, TinyStoredSizeGrowsToTheMinimumBeforeShowing) {
+    writeCompleteStore("x", "50", "60", "5", "5");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    expectBounds(note, 60, 50, 16, 16);
+    closeAndWait(program);
+    EXPECT_EQ(readSettingsString("width"), "16");
+}
+
+TEST_F(Lifecycle, NumbersInEveryAcceptedForm) {
+    writeCompleteStore("", "  7", "$FFFFFFFF", "0x50", "$64");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    expectBounds(note, -1, 7, 100, 80);
+    closeAndWait(program);
+}
+
+TEST_F(Lifecycle, FirstNotExactlyOneStartsAfresh) {
+    for (const char* first : {"1 ", "01"}) {
+        writeCompleteStore("kept?", "200", "300", "120", "180");
+        writeSettingsString("first", first);
+        RunningProgram program;
+        HWND note = program.waitForNote();
+        ASSERT_NE(note, nullptr);
+        expectBounds(note, 10, 10, 100, 100);
+        EXPECT_EQ(noteText(note), "") << first;
+        EXPECT_EQ(readSettingsString("first"), "1");
+        closeAndWait(program);
+        EXPECT_EQ(readSettingsString("max"), "");
+        EXPECT_EQ(readSettingsString("width"), "100");
+    }
+}
+
+TEST_F(Lifecycle, BadNumberShowsOneErrorBoxAndStopsTheRestore) {
+    writeCompleteStore("text", "200", "-$10", "120", "180");
+    RunningProgram program;
+    EXPECT_EQ(startUpError(program), "'-$10' 不是一个有效的整形值.");
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    // Text and top were applied before the failing left; nothing after it.
+    expectBounds(note, 263, 200, 188, 89);
+    EXPECT_EQ(noteText(note), "text");
+    EXPECT_EQ(waitForMessageBox(program.processId(), 300), nullptr) << "a second error box";
+    closeAndWait(program);
+}
+
+TEST_F(Lifecycle, RejectedNumbers) {
+    for (const char* top : {"2147483648", "12 ", "$123456789", "1e3"}) {
+        writeCompleteStore("", top, "1", "100", "100");
+        RunningProgram program;
+        EXPECT_EQ(startUpError(program), std::string("'") + top + "' 不是一个有效的整形值.");
+        ASSERT_NE(program.waitForNote(), nullptr);
+        closeAndWait(program);
+    }
+}
+
+TEST_F(Lifecycle, MarkedStoreReportsTheMissingNumber) {
+    writeSettingsString("first", "1");
+    RunningProgram program;
+    EXPECT_EQ(startUpError(program), "'' 不是一个有效的整形值.");
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    expectBounds(note, 263, 142, 188, 89);
+    EXPECT_EQ(noteText(note), "");
+    closeAndWait(program);
+    EXPECT_EQ(readSettingsString("top"), "142");
+}
+
+TEST_F(Lifecycle, ValueOfAnotherTypeIsReportedByName) {
+    writeCompleteStore("t", "1", "2", "100", "100");
+    writeSettingsValue("height", REG_DWORD, std::string("\x64\0\0\0", 4));
+    RunningProgram program;
+    EXPECT_EQ(startUpError(program), "'height' 的数据类型是无效的.");
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    expectBounds(note, 2, 1, 188, 89);
+    closeAndWait(program);
+}
+
+TEST_F(Lifecycle, SeveralMebibytesOfTextRoundTrip) {
+    std::string text;
+    while (text.size() < 3 * 1024 * 1024) text += "便笺 line of a long note\twith tabs 0123456789\r\n";
+    writeCompleteStore(text, "10", "10", "100", "100");
+    RunningProgram program;
+    ASSERT_NE(program.waitForNote(30000), nullptr);
+    program.closeNote();
+    ASSERT_TRUE(program.waitForExit(60000));
+    EXPECT_TRUE(readSettingsString("max") == text);
+}
+
+TEST_F(Lifecycle, CloseRequestToTheApplicationWindowSavesLikeExit) {
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    setNoteText(note, "from the taskbar");
+    program.postClose(program.waitForApplicationWindow());
+    ASSERT_TRUE(program.waitForExit());
+    EXPECT_EQ(readSettingsString("max"), "from the taskbar");
+}
+
+TEST_F(Lifecycle, SessionEndSavesBeforeAnswering) {
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    setNoteText(note, "typed before log-off");
+    HWND application = program.waitForApplicationWindow();
+    EXPECT_TRUE(SendMessageA(application, WM_QUERYENDSESSION, 0, 0));
+    SendMessageA(application, WM_ENDSESSION, TRUE, 0);
+    // The platform may end the process right after the notification.
+    program.kill();
+    EXPECT_EQ(readSettingsString("max"), "typed before log-off");
+    EXPECT_EQ(readSettingsString("width"), "100");
+}
+
+TEST_F(Lifecycle, TwoInstancesShareTheStoreAndTheLastToEndWins) {
+    writeCompleteStore("", "10", "10", "100", "100");
+    RunningProgram first;
+    HWND firstNote = first.waitForNote();
+    RunningProgram second;
+    HWND secondNote = second.waitForNote();
+    ASSERT_NE(firstNote, nullptr);
+    ASSERT_NE(secondNote, nullptr);
+    setNoteText(firstNote, "first");
+    setNoteText(secondNote, "second");
+    closeAndWait(second);
+    closeAndWait(first);
+    EXPECT_EQ(readSettingsString("max"), "first");
+}
+
+// Without a window manager Wine marks the popup maximised but leaves its
+// size as it was; what is stored is still whatever bounds it has then.
+TEST_F(Lifecycle, MaximisedShowCommandStoresTheMaximisedBounds) {
+    RunningProgram program(SW_SHOWMAXIMIZED);
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(IsZoomed(note));
+    const RECT rect = windowRect(note);
+    closeAndWait(program);
+    EXPECT_EQ(readSettingsString("width"), std::to_string(rect.right - rect.left));
+    EXPECT_EQ(readSettingsString("height"), std::to_string(rect.bottom - rect.top));
+}
+
+TEST_F(Lifecycle, MinimisedWithoutActivationShowsOnlyTheTaskbarButton) {
+    RunningProgram program(SW_SHOWMINNOACTIVE);
+    HWND application = program.waitForApplicationWindow();
+    ASSERT_NE(application, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return IsIconic(application) != FALSE; }, kWindowTimeoutMs));
+    HWND note = program.waitForNote(500);
+    EXPECT_EQ(note, nullptr) << "the note is shown although the application is minimised";
+    ShowWindow(application, SW_RESTORE);
+    EXPECT_NE(program.waitForNote(), nullptr);
+    closeAndWait(program);
+}
+
+}  // namespace

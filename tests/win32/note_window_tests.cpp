@@ -1,0 +1,282 @@
+// The note window in-process: its description, layout, pixels, appearance
+// operations and the error box, driven through TApplication and TForm1.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+#include "app/application.h"
+#include "app/report_error.h"
+#include "note/form1.h"
+#include "tests/win32/support/message_box.h"
+#include "tests/win32/support/screen.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+
+namespace {
+
+class NoteWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        deleteVessanTree();
+        application = std::make_unique<TApplication>();
+        application->CreateForm();
+        note = application->MainForm();
+    }
+    void TearDown() override {
+        application.reset();
+        deleteVessanTree();
+    }
+    void show() {
+        note->Show(SW_SHOWNORMAL);
+        SetForegroundWindow(note->Handle());
+        UpdateWindow(note->Handle());
+        pumpMessagesFor(100);
+    }
+    void resize(int width, int height) {
+        note->SetWidth(width);
+        note->SetHeight(height);
+    }
+    RECT childRect(HWND child) const {
+        RECT rect;
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, note->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    void expectChildAt(HWND child, int left, int top, int width, int height) const {
+        const RECT rect = childRect(child);
+        EXPECT_EQ(rect.left, left);
+        EXPECT_EQ(rect.top, top);
+        EXPECT_EQ(rect.right - rect.left, width);
+        EXPECT_EQ(rect.bottom - rect.top, height);
+    }
+    LONG style(HWND window, int which = GWL_STYLE) const { return GetWindowLongA(window, which); }
+
+    std::unique_ptr<TApplication> application;
+    TForm1* note = nullptr;
+};
+
+TEST_F(NoteWindow, ApplicationWindowIsAnInvisibleCaptionedPopupAtTheScreenCentre) {
+    HWND window = application->Handle();
+    char className[32] = {};
+    GetClassNameA(window, className, sizeof className);
+    EXPECT_STREQ(className, "TApplication");
+    EXPECT_EQ(static_cast<DWORD>(style(window)) & ~WS_VISIBLE,
+              static_cast<DWORD>(WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2);
+    EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) / 2);
+    EXPECT_EQ(rect.right, rect.left);
+    EXPECT_EQ(rect.bottom, rect.top);
+    // The title is the executable's name without its extension.
+    EXPECT_EQ(application->Title(), "note_window_tests");
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
+    for (UINT removed : {SC_MAXIMIZE, SC_SIZE, SC_MOVE})
+        EXPECT_EQ(GetMenuState(systemMenu, removed, MF_BYCOMMAND), static_cast<UINT>(-1)) << removed;
+    EXPECT_NE(GetMenuState(systemMenu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(NoteWindow, NoteIsABorderlessTopmostLayeredPopupOwnedByTheApplication) {
+    HWND window = note->Handle();
+    char caption[32] = {};
+    GetWindowTextA(window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Tarvissel");
+    const DWORD windowStyle = static_cast<DWORD>(style(window));
+    EXPECT_TRUE(windowStyle & WS_POPUP);
+    EXPECT_FALSE(windowStyle & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_FALSE(windowStyle & WS_VISIBLE) << "shown before the event loop";
+    const DWORD exStyle = static_cast<DWORD>(style(window, GWL_EXSTYLE));
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_LAYERED);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), application->Handle());
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 255);
+}
+
+TEST_F(NoteWindow, TextAreaIsABorderlessWrappingEditWithItsOwnFont) {
+    HWND edit = note->Memo1.Handle();
+    const DWORD editStyle = static_cast<DWORD>(style(edit));
+    EXPECT_TRUE(editStyle & ES_MULTILINE);
+    EXPECT_TRUE(editStyle & ES_AUTOVSCROLL);
+    EXPECT_FALSE(editStyle & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | WS_BORDER | ES_NOHIDESEL | ES_CENTER));
+    EXPECT_FALSE(style(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    LOGFONTA font{};
+    ASSERT_TRUE(GetObjectA(reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)), sizeof font, &font));
+    EXPECT_STREQ(font.lfFaceName, "宋体");
+    EXPECT_EQ(font.lfHeight, -12);
+    EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
+    EXPECT_GE(static_cast<DWORD>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEu);
+}
+
+TEST_F(NoteWindow, FrameStripsAreDisabledBlackChildren) {
+    TPanel* panels[] = {&note->Panel1, &note->Panel2, &note->Panel3, &note->Panel4};
+    for (TPanel* panel : panels) {
+        EXPECT_FALSE(IsWindowEnabled(panel->Handle()));
+        char caption[16] = {};
+        GetWindowTextA(panel->Handle(), caption, sizeof caption);
+        EXPECT_STREQ(caption, "Panel1");
+    }
+}
+
+TEST_F(NoteWindow, LayoutFollowsEverySize) {
+    struct Case {
+        int width, height;
+    };
+    for (Case size : {Case{100, 100}, Case{188, 89}, Case{300, 40}, Case{26, 23}}) {
+        resize(size.width, size.height);
+        const int w = size.width, h = size.height;
+        expectChildAt(note->Memo1.Handle(), 12, 10, w - 25, h - 22);
+        expectChildAt(note->Panel1.Handle(), 0, 0, w, 1);
+        expectChildAt(note->Panel4.Handle(), 0, h - 1, w, 1);
+        expectChildAt(note->Panel2.Handle(), 0, 1, 1, h - 2);
+        expectChildAt(note->Panel3.Handle(), w - 1, 1, 1, h - 2);
+    }
+}
+
+TEST_F(NoteWindow, SizesBelowTheMinimumAreCorrectedTo16) {
+    resize(10, 10);
+    EXPECT_EQ(note->Width(), 16);
+    EXPECT_EQ(note->Height(), 16);
+    note->SetHeight(3);
+    EXPECT_EQ(note->Height(), 16);
+    RECT memo = childRect(note->Memo1.Handle());
+    EXPECT_LE(memo.right - memo.left, 0);
+    EXPECT_LE(memo.bottom - memo.top, 0);
+}
+
+TEST_F(NoteWindow, PixelsShowFrameMarginTextAreaAndGrip) {
+    note->SetLeft(40);
+    note->SetTop(50);
+    resize(100, 100);
+    show();
+    ScreenCapture capture(RECT{40, 50, 140, 150});
+    auto at = [&](int x, int y) { return capture.pixel(40 + x, 50 + y); };
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    for (int i : {0, 50, 99}) {
+        EXPECT_EQ(at(i, 0), black);
+        EXPECT_EQ(at(i, 99), black);
+        EXPECT_EQ(at(0, i), black);
+        EXPECT_EQ(at(99, i), black);
+    }
+    EXPECT_EQ(at(5, 5), kCreamYellow) << "margin";
+    EXPECT_EQ(at(60, 70), kCreamYellow) << "text area";
+    // The grip picture at (W - 13, H - 13): a black frame, white above the
+    // diagonal, black below it.
+    EXPECT_EQ(at(87, 87), black);
+    EXPECT_EQ(at(88, 88), white);
+    EXPECT_EQ(at(96, 89), white);
+    EXPECT_EQ(at(97, 89), black);
+    EXPECT_EQ(at(97, 97), black);
+    EXPECT_EQ(at(86, 86), kCreamYellow);
+}
+
+TEST_F(NoteWindow, ColourChangesMarginAndTextAreaTogether) {
+    show();
+    note->SetNoteColour(kPink);
+    UpdateWindow(note->Handle());
+    pumpMessagesFor(100);
+    const int left = note->Left(), top = note->Top();
+    EXPECT_EQ(screenPixel(left + 5, top + 5), kPink);
+    EXPECT_EQ(screenPixel(left + 40, top + 40), kPink);
+    EXPECT_EQ(screenPixel(left, top), RGB(0, 0, 0));
+}
+
+TEST_F(NoteWindow, RepeatedAppearanceChangesReleaseTheReplacedObjects) {
+    for (int i = 0; i < 1000; ++i) {
+        HFONT oldFont = note->Memo1.Font();
+        HBRUSH oldBrush = note->Memo1.Brush();
+        note->SetFontSize(i % 2 ? 9 : 12);
+        note->SetNoteColour(i % 2 ? kCreamYellow : kGrassGreen);
+        ASSERT_EQ(GetObjectType(oldFont), 0u) << "font kept at round " << i;
+        ASSERT_EQ(GetObjectType(oldBrush), 0u) << "brush kept at round " << i;
+    }
+    LOGFONTA font{};
+    GetObjectA(note->Memo1.Font(), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -12);
+}
+
+TEST_F(NoteWindow, StayInFrontOffAndOnKeepsEverythingButCaretAndSelection) {
+    show();
+    note->SetText("keep me");
+    note->SetNoteColour(kGrassGreen);
+    note->SetOpacity(180);
+    note->SetLeft(70);
+    note->SetStayInFront(false);
+    EXPECT_FALSE(style(note->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowVisible(note->Handle()));
+    note->SetStayInFront(true);
+    HWND window = note->Handle();
+    EXPECT_TRUE(style(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_EQ(note->Text(), "keep me");
+    EXPECT_EQ(note->Left(), 70);
+    BYTE alpha = 0;
+    GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr);
+    EXPECT_EQ(alpha, 180);
+    UpdateWindow(window);
+    pumpMessagesFor(100);
+    EXPECT_EQ(screenPixel(note->Left() + 5, note->Top() + 5), kGrassGreen);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), application->Handle());
+}
+
+TEST_F(NoteWindow, TabAndEnterGoIntoTheText) {
+    show();
+    HWND edit = note->Memo1.Handle();
+    SendMessageA(edit, WM_CHAR, 'a', 0);
+    SendMessageA(edit, WM_CHAR, '\t', 0);
+    SendMessageA(edit, WM_CHAR, '\r', 0);
+    SendMessageA(edit, WM_CHAR, 'b', 0);
+    EXPECT_EQ(note->Text(), "a\t\r\nb");
+}
+
+TEST_F(NoteWindow, ErrorBoxIsOwnedByTheApplicationAndNeverHiddenBehindTheNote) {
+    show();
+    // Another program's window between the note and the application window,
+    // as on any desktop: Wine keeps an owned window in the topmost band when
+    // its owner lies directly beneath it.
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP, 600, 600, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(other, SW_SHOWNOACTIVATE);
+    ASSERT_TRUE(style(note->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    MessageBoxContent seen;
+    bool noteWasTopmost = true, noteWasEnabled = true, pressed = false;
+    std::thread user([&] {
+        HWND box = waitForMessageBox(GetCurrentProcessId(), 10000);
+        if (!box) return;
+        seen = readMessageBox(box);
+        noteWasTopmost = style(note->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
+        noteWasEnabled = IsWindowEnabled(note->Handle());
+        pressed = pressOk(box);
+    });
+    ReportError("不能创建文件 C:\\100%s\\%d.txt");
+    user.join();
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(seen.caption, "note_window_tests");
+    EXPECT_EQ(seen.text, "不能创建文件 C:\\100%s\\%d.txt.");
+    EXPECT_EQ(seen.owner, application->Handle());
+    EXPECT_FALSE(noteWasTopmost);
+    EXPECT_FALSE(noteWasEnabled);
+    EXPECT_TRUE(style(note->Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(IsWindowEnabled(note->Handle()));
+    EXPECT_TRUE(IsWindowEnabled(application->Handle()));
+    EXPECT_EQ(GetFocus(), note->Memo1.Handle());
+    DestroyWindow(other);
+}
+
+TEST_F(NoteWindow, MessagesEndingAtOrBelowTheFullStopGetNone) {
+    for (const char* message : {"ends.", "ends ", "ends,", "ends-"}) {
+        std::string seen;
+        std::thread user([&] {
+            HWND box = waitForMessageBox(GetCurrentProcessId(), 10000);
+            if (!box) return;
+            seen = readMessageBox(box).text;
+            pressOk(box);
+        });
+        ReportError(message);
+        user.join();
+        EXPECT_EQ(seen, message);
+    }
+}
+
+}  // namespace

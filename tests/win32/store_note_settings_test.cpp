@@ -1,0 +1,258 @@
+// The note's open, restore and save steps against the real settings key of
+// the test prefix, with a real (hidden) note window.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "app/failure.h"
+#include "note/form1.h"
+#include "store/note_settings.h"
+#include "store/registry.h"
+#include "store/registry_api.h"
+#include "support/raw_registry.h"
+
+namespace {
+
+const std::string kSettingsPath = "software\\Vessan\\Ordeluma\\位置";
+const char* const kNumberNames[] = {"top", "left", "height", "width"};
+
+template <class Step>
+std::string failureOf(Step step) {
+    try {
+        step();
+    } catch (const Failure& failure) {
+        return failure.message();
+    }
+    return "(no failure)";
+}
+
+struct Geometry {
+    int left, top, width, height;
+    bool operator==(const Geometry& o) const {
+        return left == o.left && top == o.top && width == o.width && height == o.height;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Geometry& g) {
+    return out << "left " << g.left << " top " << g.top << ' ' << g.width << " x " << g.height;
+}
+
+Geometry geometryOf(const TForm1& note) {
+    return {note.Left(), note.Top(), note.Width(), note.Height()};
+}
+
+const Geometry kDescribed{263, 142, 188, 89};
+const Geometry kFirstRun{10, 10, 100, 100};
+
+void storeString(const std::string& name, const std::string& text) {
+    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text + '\0');
+}
+
+RawValue stored(const std::string& name) {
+    return readRawValue(HKEY_CURRENT_USER, kSettingsPath, name);
+}
+
+class NoteSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override { deleteStores(); }
+    void TearDown() override {
+        registryApi() = savedApi_;
+        deleteStores();
+    }
+    void storeComplete(const std::string& text, const Geometry& g) {
+        storeString("first", "1");
+        storeString("max", text);
+        storeString("top", std::to_string(g.top));
+        storeString("left", std::to_string(g.left));
+        storeString("height", std::to_string(g.height));
+        storeString("width", std::to_string(g.width));
+    }
+    void openAndRestore() {
+        OpenNoteSettings(key);
+        RestoreNote(key, note);
+    }
+
+    TRegistry key;
+    TForm1 note{nullptr};
+
+private:
+    static void deleteStores() {
+        deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
+        deleteKeyTree(HKEY_CURRENT_USER, "Vessan");
+    }
+    RegistryApi savedApi_ = registryApi();
+};
+
+// --- Open. ---
+
+TEST_F(NoteSettingsTest, OpenCreatesTheSettingsKeyAndMakesItCurrent) {
+    OpenNoteSettings(key);
+    EXPECT_EQ(key.RootKey(), HKEY_CURRENT_USER);
+    EXPECT_EQ(key.CurrentPath(), kSettingsPath);
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kSettingsPath));
+    // An existing key is simply opened again.
+    TRegistry again;
+    OpenNoteSettings(again);
+    EXPECT_EQ(again.CurrentPath(), kSettingsPath);
+}
+
+LONG WINAPI refuseSoftware(HKEY base, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
+    if (std::strcmp(subKey, "software") == 0) return ERROR_ACCESS_DENIED;
+    return RegOpenKeyExA(base, subKey, options, access, result);
+}
+
+TEST_F(NoteSettingsTest, WithoutSoftwareTheKeyIsMadeDirectlyUnderTheRoot) {
+    registryApi().openKey = &refuseSoftware;
+    OpenNoteSettings(key);
+    EXPECT_EQ(key.CurrentPath(), "Vessan\\Ordeluma\\位置");
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, "Vessan\\Ordeluma\\位置"));
+}
+
+LONG WINAPI refuseOrdeluma(HKEY base, LPCSTR subKey, DWORD reserved, LPSTR keyClass,
+                           DWORD options, REGSAM access, LPSECURITY_ATTRIBUTES security,
+                           PHKEY result, LPDWORD disposition) {
+    if (std::strcmp(subKey, "Ordeluma") == 0) return ERROR_ACCESS_DENIED;
+    return RegCreateKeyExA(base, subKey, reserved, keyClass, options, access, security, result,
+                           disposition);
+}
+
+TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedStopsOpenAndSaveGoesToTheKeyReached) {
+    registryApi().createKey = &refuseOrdeluma;
+    EXPECT_EQ(failureOf([&] { OpenNoteSettings(key); }), "创建主键 Ordeluma 失败");
+    EXPECT_EQ(key.CurrentPath(), "software\\Vessan");
+    registryApi().createKey = &RegCreateKeyExA;
+    SaveNote(key, note);
+    EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "max").data, std::string(1, '\0'));
+    EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "width").data,
+              std::string("188", 4));
+}
+
+// --- Restore. ---
+
+TEST_F(NoteSettingsTest, TheFirstRunMarksTheStoreAndOpensSmallInTheCorner) {
+    openAndRestore();
+    const RawValue first = stored("first");
+    EXPECT_EQ(first.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(first.data, std::string("1", 2));
+    for (const char* name : kNumberNames) EXPECT_FALSE(stored(name).found) << name;
+    EXPECT_FALSE(stored("max").found);
+    EXPECT_EQ(geometryOf(note), kFirstRun);
+    EXPECT_EQ(note.Text(), "");
+}
+
+TEST_F(NoteSettingsTest, AFirstMarkThatIsNotExactlyOneInitialisesAgain) {
+    for (const char* mark : {"1 ", "01", " 1", ""}) {
+        SCOPED_TRACE(std::string("first = '") + mark + "'");
+        storeComplete("kept out", {300, 200, 180, 120});
+        storeString("first", mark);
+        TRegistry fresh;
+        TForm1 fresh_note(nullptr);
+        OpenNoteSettings(fresh);
+        RestoreNote(fresh, fresh_note);
+        EXPECT_EQ(stored("first").data, std::string("1", 2));
+        EXPECT_EQ(geometryOf(fresh_note), kFirstRun);
+        EXPECT_EQ(fresh_note.Text(), "");
+    }
+}
+
+TEST_F(NoteSettingsTest, ACompleteStoreRestoresTextPositionAndSize) {
+    const std::string text = "第一行\r\n\tindented\r\n\r\n末行 乗";
+    storeComplete(text, {300, 200, 180, 120});
+    openAndRestore();
+    EXPECT_EQ(note.Text(), text);
+    EXPECT_EQ(geometryOf(note), (Geometry{300, 200, 180, 120}));
+}
+
+TEST_F(NoteSettingsTest, StoredNumbersAreReadByTheTextToIntegerRule) {
+    storeComplete("", {0, 0, 0, 0});
+    storeString("top", "   -20");
+    storeString("left", "$FFFFFFFF");
+    storeString("height", "0x50");
+    storeString("width", "$64");
+    openAndRestore();
+    EXPECT_EQ(geometryOf(note), (Geometry{-1, -20, 100, 80}));
+}
+
+TEST_F(NoteSettingsTest, ABadNumberStopsTheRestoreAfterTheValuesBeforeIt) {
+    storeComplete("text", {300, 200, 180, 120});
+    storeString("left", "-$10");
+    EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'-$10' 不是一个有效的整形值");
+    EXPECT_EQ(note.Text(), "text");
+    EXPECT_EQ(geometryOf(note), (Geometry{kDescribed.left, 200, kDescribed.width,
+                                          kDescribed.height}));
+}
+
+TEST_F(NoteSettingsTest, AValueOfAnotherTypeStopsTheRestoreThere) {
+    storeComplete("text", {300, 200, 180, 120});
+    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, "height", REG_DWORD,
+                  std::string("\x78\0\0\0", 4));
+    EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'height' 的数据类型是无效的");
+    EXPECT_EQ(geometryOf(note), (Geometry{300, 200, kDescribed.width, kDescribed.height}));
+}
+
+TEST_F(NoteSettingsTest, AMarkedStoreFailsOnTheMissingTopAndKeepsTheDescribedNote) {
+    storeString("first", "1");
+    EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'' 不是一个有效的整形值");
+    EXPECT_EQ(note.Text(), "");
+    EXPECT_EQ(geometryOf(note), kDescribed);
+}
+
+// --- Save. ---
+
+TEST_F(NoteSettingsTest, SaveWritesTextAndGeometryAsDecimalText) {
+    OpenNoteSettings(key);
+    note.SetText("a\r\nb\t位置");
+    note.SetLeft(-5);
+    note.SetTop(7);
+    note.SetHeight(120);
+    note.SetWidth(180);
+    SaveNote(key, note);
+    const std::pair<const char*, std::string> expected[] = {
+        {"max", "a\r\nb\t位置"}, {"top", "7"}, {"left", "-5"}, {"height", "120"}, {"width", "180"}};
+    for (const auto& [name, text] : expected) {
+        const RawValue value = stored(name);
+        EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ)) << name;
+        EXPECT_EQ(value.data, text + '\0') << name;
+    }
+}
+
+TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
+    OpenNoteSettings(key);
+    RestoreNote(key, note);  // first run
+    note.SetText("line 1\r\nline 2");
+    note.SetLeft(400);
+    note.SetTop(250);
+    SaveNote(key, note);
+
+    TRegistry nextKey;
+    TForm1 next(nullptr);
+    OpenNoteSettings(nextKey);
+    RestoreNote(nextKey, next);
+    EXPECT_EQ(next.Text(), "line 1\r\nline 2");
+    EXPECT_EQ(geometryOf(next), (Geometry{400, 250, 100, 100}));
+}
+
+LONG WINAPI refuseLeft(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
+                       DWORD size) {
+    if (std::strcmp(name, "left") == 0) return ERROR_ACCESS_DENIED;
+    return RegSetValueExA(key, name, reserved, type, data, size);
+}
+
+TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {
+    OpenNoteSettings(key);
+    note.SetText("saved");
+    registryApi().setValue = &refuseLeft;
+    EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'left' 设置数据时失败");
+    EXPECT_EQ(stored("max").data, std::string("saved", 6));
+    EXPECT_EQ(stored("top").data, std::string("142", 4));
+    EXPECT_FALSE(stored("left").found);
+    EXPECT_FALSE(stored("height").found);
+    EXPECT_FALSE(stored("width").found);
+}
+
+TEST_F(NoteSettingsTest, WithNoKeyOpenTheFirstWriteFails) {
+    EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'max' 设置数据时失败");
+}
+
+}  // namespace
