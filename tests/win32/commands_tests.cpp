@@ -2,13 +2,18 @@
 // through real input and the note's own message handling.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
+#include "export/file_api.h"
 #include "note/form1.h"
 #include "tests/win32/support/in_process_note.h"
 #include "tests/win32/support/input.h"
+#include "tests/win32/support/message_box.h"
 #include "tests/win32/support/screen.h"
 #include "tests/win32/support/test_locale.h"
 
@@ -366,6 +371,85 @@ TEST_F(CommandsTest, OtherKeysReachTheTextArea) {
     pumpUntil([&] { return !watch.keys.empty() && watch.keys.back() == 'X'; });
     EXPECT_EQ((std::vector<WPARAM>{VK_CONTROL, VK_SHIFT, 'S', VK_END, 'X'}), watch.keys);
     EXPECT_EQ("onex\r\ntwo", note().Text());  // End: the end of the first line
+}
+
+
+// Ctrl+S with the file already chosen in this run: no dialog, a write.
+class SaveShortcut : public CommandsTest {
+protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        char folder[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, folder);
+        path_ = std::string(folder) + "tarvissel_commands_save.txt";
+        DeleteFileA(path_.c_str());
+        note().SaveDialog1.FileName = path_;
+    }
+    void TearDown() override {
+        fileApi() = savedApi_;
+        note().SaveDialog1.FileName.clear();
+        DeleteFileA(path_.c_str());
+    }
+    std::string saved() const {
+        std::ifstream file(path_, std::ios::binary);
+        return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(no file)";
+    }
+    bool savedSoon() const {
+        return pumpUntil([this] { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    }
+
+    std::string path_;
+    FileApi savedApi_ = fileApi();
+};
+
+TEST_F(SaveShortcut, CtrlSWritesTheTextAndTypesNothing) {
+    KeyWatch watch;
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    ASSERT_TRUE(savedSoon());
+    pumpFor(50);
+    EXPECT_EQ("one\r\ntwo", saved());
+    EXPECT_EQ("one\r\ntwo", note().Text());
+    EXPECT_EQ(std::vector<WPARAM>{VK_CONTROL}, watch.keys);
+}
+
+TEST_F(SaveShortcut, HoldingCtrlSSavesOnEveryRepeat) {
+    sendKeys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(savedSoon());
+    pumpFor(50);
+    ASSERT_TRUE(DeleteFileA(path_.c_str()));
+    sendKeys({'S'});  // still down: an auto-repeat
+    EXPECT_TRUE(savedSoon());
+    sendKeys({-'S', -VK_CONTROL});
+    pumpFor(50);
+    EXPECT_EQ("one\r\ntwo", note().Text());
+}
+
+HANDLE WINAPI refusedCreate(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+}
+
+TEST_F(SaveShortcut, AFailingSaveGoesToTheErrorBoxAndTheKeyIsStillConsumed) {
+    fileApi().createFile = &refusedCreate;
+    MessageBoxContent box;
+    std::thread reader([&box] {  // the box is modal on the note's thread
+        HWND window = waitForMessageBox(GetCurrentProcessId(), 5000);
+        if (!window) return;
+        box = readMessageBox(window);
+        pressOk(window);
+    });
+    KeyWatch watch;
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    pumpFor(300);
+    reader.join();
+    EXPECT_NE(std::string::npos, box.text.find(path_)) << box.text;
+    EXPECT_EQ(std::vector<WPARAM>{VK_CONTROL}, watch.keys);
+    EXPECT_EQ("(no file)", saved());
+
+    fileApi() = savedApi_;  // the note goes on: the next Ctrl+S saves
+    focusText();
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    EXPECT_TRUE(savedSoon());
 }
 
 }  // namespace
