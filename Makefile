@@ -1,10 +1,11 @@
-# The two commands: `make run` builds and starts the note under Wine;
-# `make test` builds and runs every test. Both install what is missing.
+# `make run` builds and starts the note under Wine;
+# `make test` builds and runs every test; `make bench` measures the note
+# against a baseline program under Wine. All install what is missing.
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: setup build test run clean
+.PHONY: setup build test run bench clean
 
 setup:
 	@scripts/bootstrap
@@ -18,6 +19,9 @@ test: build
 
 run: build
 	scripts/run-note $(BUILD)
+
+bench: build
+	scripts/bench $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -12,3 +12,4 @@ tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_
 tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)
+tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)
