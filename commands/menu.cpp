@@ -70,7 +70,6 @@ void TPopupMenu::Popup(HWND owner, int x, int y) {
 }
 
 TMenuItem* TPopupMenu::FindShortCut(ShortCut pressed) const {
-    if (pressed == 0) return nullptr;  // items without a shortcut carry 0
     std::vector<ShortCut> codes;
     for (const TMenuItem* item : Items) codes.push_back(item->ShortCutCode());
     int index = findShortCut(codes, pressed);

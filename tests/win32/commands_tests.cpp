@@ -2,13 +2,18 @@
 // through real input and the note's own message handling.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <thread>
 #include <string>
 #include <vector>
 
+#include "export/file_api.h"
 #include "note/form1.h"
 #include "tests/win32/support/in_process_note.h"
 #include "tests/win32/support/input.h"
+#include "tests/win32/support/message_box.h"
 #include "tests/win32/support/screen.h"
 #include "tests/win32/support/test_locale.h"
 
@@ -40,18 +45,26 @@ std::vector<ShownItem> readMenu(HMENU menu) {
     return items;
 }
 
+// How a shown menu is left: closed, or the item at a shown position chosen
+// with the menu's keyboard navigation or a click of either button.
+enum class Leave { Close, Keys, LeftClick, RightClick };
+struct MenuChoice {
+    Leave how = Leave::Close;
+    int position = -1;
+};
+
 // Watches the note's window for the menu the note shows: reads it once it
-// waits for input, then either closes it or chooses the item at a shown
-// position with the menu's own keyboard navigation.
+// waits for input, then leaves it as asked.
 class MenuWatch {
 public:
-    explicit MenuWatch(int choosePosition = -1) : choose_(choosePosition) {
+    explicit MenuWatch(MenuChoice choice = {}) : choice_(choice) {
         current_ = this;
         window_ = note().Handle();
         previous_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc)));
     }
     ~MenuWatch() {
+        if (safety_) KillTimer(nullptr, safety_);
         if (IsWindow(window_))
             SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
         current_ = nullptr;
@@ -66,21 +79,38 @@ private:
         if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !self.shown_) self.Idle();
         return CallWindowProcA(self.previous_, window, message, wParam, lParam);
     }
+    // A menu left open would hold the test inside its modal loop.
+    static void CALLBACK CloseLeftOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        EndMenu();
+    }
     void Idle() {
         shown_ = true;
+        safety_ = SetTimer(nullptr, 0, 3000, &CloseLeftOpen);
         items_ = readMenu(menu_);
-        if (choose_ < 0) {
-            EndMenu();
-            return;
+        RECT item{};
+        switch (choice_.how) {
+            case Leave::Close:
+                EndMenu();
+                break;
+            case Leave::Keys:
+                for (int i = 0; i <= choice_.position; ++i) sendKeys({VK_DOWN, -VK_DOWN});
+                sendKeys({VK_RETURN, -VK_RETURN});
+                break;
+            case Leave::LeftClick:
+            case Leave::RightClick:
+                GetMenuItemRect(nullptr, menu_, choice_.position, &item);  // on the menu's own window
+                clickAt((item.left + item.right) / 2, (item.top + item.bottom) / 2,
+                        choice_.how == Leave::LeftClick ? MouseButton::Left : MouseButton::Right);
+                break;
         }
-        for (int i = 0; i <= choose_; ++i) sendKeys({VK_DOWN, -VK_DOWN});
-        sendKeys({VK_RETURN, -VK_RETURN});
     }
 
     static MenuWatch* current_;
     HWND window_;
     WNDPROC previous_;
-    int choose_;
+    MenuChoice choice_;
+    UINT_PTR safety_ = 0;
     HMENU menu_ = nullptr;
     bool shown_ = false;
     std::vector<ShownItem> items_;
@@ -107,8 +137,8 @@ protected:
         return onScreen(memo(), r.right / 2, r.bottom / 2);
     }
     // Opens the menu with a real right click in the text area.
-    static std::unique_ptr<MenuWatch> rightClickMenu(int choosePosition = -1) {
-        auto watch = std::make_unique<MenuWatch>(choosePosition);
+    static std::unique_ptr<MenuWatch> rightClickMenu(MenuChoice choice = {}) {
+        auto watch = std::make_unique<MenuWatch>(choice);
         focusText();
         rightClickAt(textCentre());
         MenuWatch& w = *watch;
@@ -186,12 +216,21 @@ TEST_F(CommandsTest, RightClickInTheMarginShowsNoMenu) {
 }
 
 TEST_F(CommandsTest, ChoosingFromTheShownMenuRunsTheCommand) {
-    rightClickMenu(4);  // "天蓝色"
-    pumpUntil([] { return note().N5.Checked(); });
-    EXPECT_EQ(kSkyBlue, note().NoteColour());
-    EXPECT_EQ((std::vector<bool>{false, false, false, true}),
-              checks({&note().N2, &note().N3, &note().N4, &note().N5}));
-    choose(note().N2);
+    struct Case {
+        MenuChoice choice;
+        TMenuItem* item;
+        COLORREF colour;
+    };
+    TForm1& f = note();
+    for (Case c : {Case{{Leave::Keys, 4}, &f.N5, kSkyBlue}, Case{{Leave::LeftClick, 2}, &f.N3, kPink},
+                   Case{{Leave::RightClick, 3}, &f.N4, kGrassGreen}}) {
+        auto watch = rightClickMenu(c.choice);
+        EXPECT_TRUE(pumpUntil([&] { return c.item->Checked(); })) << c.item->Spec().name;
+        EXPECT_EQ(c.colour, f.NoteColour());
+        for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Spec().name;
+    }
+    choose(f.N2);
 }
 
 TEST_F(CommandsTest, ColoursRepaintMarginAndTextAndMoveTheColourMark) {
@@ -366,6 +405,85 @@ TEST_F(CommandsTest, OtherKeysReachTheTextArea) {
     pumpUntil([&] { return !watch.keys.empty() && watch.keys.back() == 'X'; });
     EXPECT_EQ((std::vector<WPARAM>{VK_CONTROL, VK_SHIFT, 'S', VK_END, 'X'}), watch.keys);
     EXPECT_EQ("onex\r\ntwo", note().Text());  // End: the end of the first line
+}
+
+
+// Ctrl+S with the file already chosen in this run: no dialog, a write.
+class SaveShortcut : public CommandsTest {
+protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        char folder[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, folder);
+        path_ = std::string(folder) + "tarvissel_commands_save.txt";
+        DeleteFileA(path_.c_str());
+        note().SaveDialog1.FileName = path_;
+    }
+    void TearDown() override {
+        fileApi() = savedApi_;
+        note().SaveDialog1.FileName.clear();
+        DeleteFileA(path_.c_str());
+    }
+    std::string saved() const {
+        std::ifstream file(path_, std::ios::binary);
+        return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(no file)";
+    }
+    bool savedSoon() const {
+        return pumpUntil([this] { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; });
+    }
+
+    std::string path_;
+    FileApi savedApi_ = fileApi();
+};
+
+TEST_F(SaveShortcut, CtrlSWritesTheTextAndTypesNothing) {
+    KeyWatch watch;
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    ASSERT_TRUE(savedSoon());
+    pumpFor(50);
+    EXPECT_EQ("one\r\ntwo", saved());
+    EXPECT_EQ("one\r\ntwo", note().Text());
+    EXPECT_EQ(std::vector<WPARAM>{VK_CONTROL}, watch.keys);
+}
+
+TEST_F(SaveShortcut, HoldingCtrlSSavesOnEveryRepeat) {
+    sendKeys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(savedSoon());
+    pumpFor(50);
+    ASSERT_TRUE(DeleteFileA(path_.c_str()));
+    sendKeys({'S'});  // still down: an auto-repeat
+    EXPECT_TRUE(savedSoon());
+    sendKeys({-'S', -VK_CONTROL});
+    pumpFor(50);
+    EXPECT_EQ("one\r\ntwo", note().Text());
+}
+
+HANDLE WINAPI refusedCreate(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return INVALID_HANDLE_VALUE;
+}
+
+TEST_F(SaveShortcut, AFailingSaveGoesToTheErrorBoxAndTheKeyIsStillConsumed) {
+    fileApi().createFile = &refusedCreate;
+    MessageBoxContent box;
+    std::thread reader([&box] {  // the box is modal on the note's thread
+        HWND window = waitForMessageBox(GetCurrentProcessId(), 5000);
+        if (!window) return;
+        box = readMessageBox(window);
+        pressOk(window);
+    });
+    KeyWatch watch;
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    pumpFor(300);
+    reader.join();
+    EXPECT_NE(std::string::npos, box.text.find(path_)) << box.text;
+    EXPECT_EQ(std::vector<WPARAM>{VK_CONTROL}, watch.keys);
+    EXPECT_EQ("(no file)", saved());
+
+    fileApi() = savedApi_;  // the note goes on: the next Ctrl+S saves
+    focusText();
+    sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
+    EXPECT_TRUE(savedSoon());
 }
 
 }  // namespace

@@ -22,6 +22,22 @@ void sendKeys(std::initializer_list<int> keys) {
     for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
 }
 
+// A drag at a user's pace: the program's move and size loop sees every
+// step before the button goes up (it ends at the release, without taking
+// the release's own position).
+void dragAtUserPace(POINT from, POINT to) {
+    constexpr int kSteps = 8;
+    moveMouseTo(from.x, from.y);
+    mouseDown();
+    Sleep(30);
+    for (int step = 1; step <= kSteps; ++step) {
+        moveMouseTo(from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps);
+        Sleep(30);
+    }
+    Sleep(100);
+    mouseUp();
+}
+
 class NoteE2E : public ::testing::Test {
 protected:
     // The note restored at (100, 100), 200 x 120, with one line of text.
@@ -58,8 +74,11 @@ protected:
         HWND menu = findTopLevelWindow(program_->processId(), "#32768");
         return menu && IsWindowVisible(menu) ? menu : nullptr;
     }
-    bool rectBecomes(const std::function<bool(const RECT&)>& wanted) const {
-        return waitUntil([&] { return wanted(rect()); }, 3000);
+    ::testing::AssertionResult rectBecomes(const std::function<bool(const RECT&)>& wanted) const {
+        if (waitUntil([&] { return wanted(rect()); }, 3000)) return ::testing::AssertionSuccess();
+        RECT r = rect();
+        return ::testing::AssertionFailure()
+               << "the note is at " << r.left << "," << r.top << ", " << widthOf(r) << " x " << heightOf(r);
     }
     // A point of the note (x, y) from the top-left corner it started at.
     static POINT at(int x, int y) { return {100 + x, 100 + y}; }
@@ -69,38 +88,38 @@ protected:
 };
 
 TEST_F(NoteE2E, DraggingTheMarginOrAStripMovesWithoutResizing) {
-    dragMouse(at(5, 60), at(45, 90));
+    dragAtUserPace(at(5, 60), at(45, 90));
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 140 && r.top == 130; }));
     EXPECT_EQ(200, widthOf(rect()));
     EXPECT_EQ(120, heightOf(rect()));
 
-    dragMouse({140 + 100, 130}, {140 + 80, 130 + 10});  // on the top strip
+    dragAtUserPace({140 + 100, 130}, {140 + 80, 130 + 10});  // on the top strip
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 140; }));
     EXPECT_EQ(200, widthOf(rect()));
     EXPECT_EQ(120, heightOf(rect()));
 }
 
 TEST_F(NoteE2E, TheGripPicturesCornerMovesInsteadOfResizing) {
-    dragMouse(at(200 - 13, 120 - 13), at(200 - 13 + 20, 120 - 13 + 20));
+    dragAtUserPace(at(200 - 13, 120 - 13), at(200 - 13 + 20, 120 - 13 + 20));
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 120 && r.top == 120; }));
     EXPECT_EQ(200, widthOf(rect()));
     EXPECT_EQ(120, heightOf(rect()));
 }
 
 TEST_F(NoteE2E, DraggingTheGripResizesKeepingTheTopLeftCorner) {
-    dragMouse(at(199, 119), at(239, 149));  // from the very bottom-right pixel
+    dragAtUserPace(at(199, 119), at(239, 149));  // from the very bottom-right pixel
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 240 && heightOf(r) == 150; }));
     EXPECT_EQ(100, rect().left);
     EXPECT_EQ(100, rect().top);
 
-    dragMouse(at(240 - 12, 150 - 12), at(240 - 12 - 40, 150 - 12 - 50));  // from the square's corner
+    dragAtUserPace(at(240 - 12, 150 - 12), at(240 - 12 - 40, 150 - 12 - 50));  // from the square's corner
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 200 && heightOf(r) == 100; }));
     EXPECT_EQ(100, rect().left);
     EXPECT_EQ(100, rect().top);
 }
 
 TEST_F(NoteE2E, ResizingBelowSixteenEndsAtSixteen) {
-    dragMouse(at(195, 115), at(2, 2));
+    dragAtUserPace(at(195, 115), at(2, 2));
     EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 16 && heightOf(r) == 16; }))
         << widthOf(rect()) << " x " << heightOf(rect());
     EXPECT_EQ(100, rect().left);
