@@ -12,3 +12,6 @@ tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_
 tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)
+# A seeded sample of random stores, each with a real start and close (about
+# 4 s each); `make fuzz` runs the full count.
+tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
