@@ -29,6 +29,7 @@ namespace {
 
 constexpr unsigned kDefaultStores = 6;
 constexpr unsigned kDefaultSeed = 20260;
+constexpr DWORD kStartTimeoutMs = 60000;
 const char* const kNumberNames[] = {"top", "left", "height", "width"};
 const char* const kNotAnInteger = "'%s' 不是一个有效的整形值";
 
@@ -98,6 +99,19 @@ const char* const kAcceptedNumbers[] = {"0", "42", "  7", "+15", "-40", "$64", "
 const char* const kRejectedNumbers[] = {"", " ", "1 ", "-$10", "+0x1", "2147483648", "-2147483649", "$123456789",
                                         "0x", "$", "1.5", "1e3", "\t5", "五", "- 1", "++1", "0x-1", "$ 10", "abc"};
 
+// Some hundred KiB of words and lines. (Not one unbroken word: the
+// platform's word-wrapping text area takes minutes to lay out a line of
+// 200 000 characters without a break.)
+std::string hugeText(Random& random) {
+    std::string text;
+    const size_t length = 65536 + random.below(200000);
+    while (text.size() < length) {
+        text += std::string(1 + random.below(30), static_cast<char>('a' + random.below(26)));
+        text += random.chance(10) ? "\r\n" : " ";
+    }
+    return text;
+}
+
 // One value of any shape: the fuzzed kinds shared by every name.
 StoredValue oddValue(Random& random) {
     switch (random.below(9)) {
@@ -105,7 +119,7 @@ StoredValue oddValue(Random& random) {
         case 1: { StoredValue v = stringValue(""); v.raw.data.clear(); return v; }  // zero bytes
         case 2: return stringValue(random.bytes(random.below(40)));  // random bytes
         case 3: return stringValue(random.bytes(random.below(40)), REG_SZ, false);  // no terminating zero
-        case 4: return stringValue(std::string(65536 + random.below(200000), 'x' + random.below(3)));  // huge
+        case 4: return stringValue(hugeText(random));
         case 5: { StoredValue v = stringValue(""); v.raw.type = REG_DWORD; v.raw.data = random.bytes(4); return v; }
         case 6: { StoredValue v = stringValue(""); v.raw.type = REG_BINARY; v.raw.data = random.bytes(random.below(9)); return v; }
         case 7: { StoredValue v = stringValue("a"); v.raw.type = REG_MULTI_SZ; v.raw.data += '\0'; return v; }
@@ -114,12 +128,12 @@ StoredValue oddValue(Random& random) {
 }
 
 StoredValue randomFirst(Random& random) {
-    switch (random.below(8)) {
-        case 0: case 1: case 2: return stringValue("1");
-        case 3: return stringValue(std::string("1\0junk", 6));
-        case 4: return stringValue("1", REG_EXPAND_SZ);
-        case 5: return stringValue("1", REG_SZ, false);
-        case 6: return stringValue(random.chance(50) ? "1 " : "01");
+    switch (random.below(9)) {
+        case 0: case 1: case 2: case 3: return stringValue("1");
+        case 4: return stringValue(std::string("1\0junk", 6));
+        case 5: return stringValue("1", REG_EXPAND_SZ);
+        case 6: return stringValue("1", REG_SZ, false);
+        case 7: return stringValue(random.chance(50) ? "1 " : "01");
         default: return oddValue(random);
     }
 }
@@ -132,9 +146,9 @@ StoredValue randomText(Random& random) {
 }
 
 StoredValue randomNumber(Random& random) {
-    const unsigned kind = random.below(10);
-    if (kind < 6) return stringValue(random.pick(kAcceptedNumbers), kind == 5 ? REG_EXPAND_SZ : REG_SZ, kind != 4);
-    if (kind < 8) return stringValue(random.pick(kRejectedNumbers));
+    const unsigned kind = random.below(12);
+    if (kind < 8) return stringValue(random.pick(kAcceptedNumbers), kind == 7 ? REG_EXPAND_SZ : REG_SZ, kind != 6);
+    if (kind < 10) return stringValue(random.pick(kRejectedNumbers));
     return oddValue(random);
 }
 
@@ -148,6 +162,27 @@ Store randomStore(Random& random) {
     store.values["max"] = randomText(random);
     for (const char* name : kNumberNames) store.values[name] = randomNumber(random);
     return store;
+}
+
+// The store in a failure's trace: each value's type, size and first bytes.
+std::string describe(const Store& store) {
+    std::string text;
+    char line[160];
+    for (const auto& [name, value] : store.values) {
+        if (!value.present) {
+            text += name + ": missing\n";
+            continue;
+        }
+        snprintf(line, sizeof line, "%s: type %lu, %u bytes:", name.c_str(), value.raw.type,
+                 static_cast<unsigned>(value.raw.data.size()));
+        text += line;
+        for (size_t i = 0; i < value.raw.data.size() && i < 24; ++i) {
+            snprintf(line, sizeof line, " %02X", static_cast<unsigned char>(value.raw.data[i]));
+            text += line;
+        }
+        text += "\n";
+    }
+    return text;
 }
 
 void writeStore(const Store& store) {
@@ -259,11 +294,14 @@ void startAndClose(const Store& store) {
     ASSERT_TRUE(program.started());
     HWND box = nullptr;
     HWND note = nullptr;
+    const DWORD started = GetTickCount();
     waitUntil([&] {
         box = findTopLevelWindow(program.processId(), "#32770");
         note = findTopLevelWindow(program.processId(), "TForm1");
         return (box && IsWindowVisible(box)) || (note && IsWindowVisible(note));
-    }, kWindowTimeoutMs);
+    }, kStartTimeoutMs);
+    if (GetTickCount() - started > kWindowTimeoutMs)
+        printf("slow start: %lu ms\n", GetTickCount() - started);
     if (box && IsWindowVisible(box)) {
         ASSERT_TRUE(expected.failure) << "unexpected error box: " << readMessageBox(box).text;
         expectBoxText(readMessageBox(box).text, *expected.failure);
@@ -299,7 +337,7 @@ TEST(StoreFuzz, RandomStoresStartAndCloseCleanly) {
     Outcomes outcomes;
     for (unsigned i = 0; i < count; ++i) {
         const Store store = randomStore(random);
-        SCOPED_TRACE("store " + std::to_string(i) + " of seed " + std::to_string(seed));
+        SCOPED_TRACE("store " + std::to_string(i) + " of seed " + std::to_string(seed) + "\n" + describe(store));
         writeStore(store);
         startAndClose(store);
         outcomes.add(outcomeName(store, expectedRestore(store)));
