@@ -1,8 +1,8 @@
 # The two commands: `make run` builds and starts the note under Wine;
 # `make test` builds and runs every test. Both install what is missing.
 # `make fuzz` runs the long fuzzing: each rule for FUZZ_SECONDS, then
-# FUZZ_STORES random settings keys against the real program (about 4 s each,
-# so some 20 minutes for 300).
+# FUZZ_STORES random settings keys against the real program (about 5 s each,
+# so some 25 minutes for 300).
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release

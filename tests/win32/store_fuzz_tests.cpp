@@ -5,7 +5,7 @@
 //
 // Seeded and reproducible. TARVISSEL_STORES picks how many keys (default a
 // small sample), TARVISSEL_STORE_SEED the seed; each start and close takes
-// about 4 s under Wine.
+// about 5 s under Wine.
 #include <gtest/gtest.h>
 
 #include <cstdint>

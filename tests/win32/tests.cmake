@@ -13,7 +13,7 @@ tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)
 # A seeded sample of random stores, each with a real start and close (about
-# 4 s each); `make fuzz` runs the full count.
+# 5 s each); `make fuzz` runs the full count.
 tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
 tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp)
 tarvissel_win32_test(nothing_lost_tests SOURCES tests/win32/nothing_lost_tests.cpp TIMEOUT 180)
