@@ -234,6 +234,9 @@ Expected expectedRestore(const Store& store) {
 // The box shows the message as its static text; a message holding bytes
 // that are no text of the code page cannot be compared byte for byte, so
 // then only its fixed parts are.
+// Reading the box's text from another process gets at most some 64 KiB.
+constexpr size_t kLongestReadBack = 32768;
+
 bool printable(const std::string& text) {
     for (unsigned char c : text)
         if (c < 0x20 || c == '&') return false;
@@ -242,6 +245,11 @@ bool printable(const std::string& text) {
 
 void expectBoxText(const std::string& shown, const std::string& message) {
     const std::string full = errorBoxText(message, systemLeadBytes());
+    if (message.size() > kLongestReadBack) {
+        EXPECT_GT(shown.size(), 1000u);
+        EXPECT_EQ(full.compare(0, shown.size(), shown), 0) << "the box shows the start of the message";
+        return;
+    }
     if (printable(message)) {
         EXPECT_EQ(shown, full);
         return;
