@@ -1,5 +1,6 @@
-# The two commands: `make run` builds and starts the note under Wine;
-# `make test` builds and runs every test. Both install what is missing.
+# `make run` builds and starts the note under Wine;
+# `make test` builds and runs every test; `make bench` measures the note
+# against a baseline program under Wine. All install what is missing.
 # `make fuzz` runs the long fuzzing: each rule for FUZZ_SECONDS, then
 # FUZZ_STORES random settings keys against the real program (about 5 s each,
 # so some 25 minutes for 300).
@@ -11,7 +12,7 @@ FUZZ_STORES ?= 300
 FUZZ_SEED ?= 20260
 FUZZ_RULES = text_to_int title_rule error_text filter access_keys shortcut
 
-.PHONY: setup build test run fuzz clean
+.PHONY: setup build test run fuzz bench clean
 
 setup:
 	@scripts/bootstrap
@@ -31,6 +32,9 @@ fuzz: build
 
 run: build
 	scripts/run-note $(BUILD)
+
+bench: build
+	scripts/bench $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

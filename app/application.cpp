@@ -4,6 +4,7 @@
 
 #include "app/code_page.h"
 #include "app/report_error.h"
+#include "app/window_procedure.h"
 #include "app/title_rule.h"
 #include "note/form1.h"
 
@@ -21,24 +22,9 @@ std::string computeTitle() {
     return applicationTitle(path, systemLeadBytes(), lowerInPlace);
 }
 
-LRESULT CALLBACK applicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto application = reinterpret_cast<TApplication*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!application || application->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return application->WndProc(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        ReportError(failureMessage(e));
-        return 0;
-    }
-}
-
 void registerClass(HINSTANCE instance) {
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = applicationProc;
+    windowClass.lpfnWndProc = dispatchToOwner<TApplication>;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "MAINICON");
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

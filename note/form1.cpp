@@ -1,33 +1,18 @@
 #include "note/form1.h"
 
 #include "app/application.h"
-#include "app/report_error.h"
+#include "app/window_procedure.h"
 #include "note/layered.h"
 
 namespace {
 
 const char kClassName[] = "TForm1";
 
-LRESULT CALLBACK formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto form = reinterpret_cast<TForm1*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!form || form->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return form->WndProc(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        ReportError(failureMessage(e));
-        return 0;
-    }
-}
-
 void registerClass() {
     static const bool registered = [] {
         WNDCLASSA windowClass{};
         windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = formProc;
+        windowClass.lpfnWndProc = dispatchToOwner<TForm1>;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         windowClass.lpszClassName = kClassName;

@@ -9,6 +9,9 @@ void TForm1::FormCreate() {
     // Held for the whole run; its key stays open until the process ends.
     SettingsKey = new TRegistry;
     OpenNoteSettings(*SettingsKey);
+    // The restored text and sizes reach the text area once, at the end (or
+    // at a failure): the user sees only the final state.
+    TMemo::DeferredUpdate oneWrap(Memo1);
     RestoreNote(*SettingsKey, *this);
 }
 

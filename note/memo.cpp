@@ -30,7 +30,13 @@ void TMemo::CreateHandle(HWND parent) {
     if (!font_.get()) font_.reset(createFont(fontHeight_));
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     SendMessageA(handle_, EM_SETLIMITTEXT, 0, 0);
+    PushText();
+    textDeferred_ = boundsDeferred_ = false;
+}
+
+void TMemo::PushText() {
     SetWindowTextA(handle_, text_.c_str());
+    std::string().swap(text_);
 }
 
 void TMemo::DestroyHandle() {
@@ -45,20 +51,37 @@ void TMemo::DestroyHandle() {
 }
 
 std::string TMemo::Text() const {
-    if (!handle_) return text_;
+    if (!handle_ || textDeferred_) return text_;
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(handle_)) + 1, '\0');
     text.resize(static_cast<std::size_t>(GetWindowTextA(handle_, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
 void TMemo::SetText(const std::string& text) {
-    text_ = text;
-    if (handle_) SetWindowTextA(handle_, text.c_str());
+    if (!handle_ || deferring_) {
+        text_ = text;
+        textDeferred_ = handle_ != nullptr;
+        return;
+    }
+    SetWindowTextA(handle_, text.c_str());
 }
 
 void TMemo::SetBounds(const Bounds& bounds) {
     bounds_ = bounds;
-    if (handle_) MoveWindow(handle_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    if (!handle_) return;
+    if (deferring_)
+        boundsDeferred_ = true;
+    else
+        MoveWindow(handle_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+}
+
+void TMemo::ApplyDeferred() {
+    deferring_ = false;
+    if (!handle_) return;
+    // Size first, so that the text is wrapped once, at its final width.
+    if (boundsDeferred_) MoveWindow(handle_, bounds_.left, bounds_.top, bounds_.width, bounds_.height, TRUE);
+    if (textDeferred_) PushText();
+    textDeferred_ = boundsDeferred_ = false;
 }
 
 void TMemo::SetColour(COLORREF colour) {

@@ -26,6 +26,19 @@ public:
     std::string Text() const;
     void SetText(const std::string& text);
     void SetBounds(const Bounds& bounds);
+    // While one lives, the text and bounds are recorded and reach the edit
+    // control together when it goes: the control re-wraps all its text at
+    // every size change, so a run of changes costs one wrap, not one each.
+    class DeferredUpdate {
+    public:
+        explicit DeferredUpdate(TMemo& memo) : memo_(memo) { memo_.deferring_ = true; }
+        ~DeferredUpdate() { memo_.ApplyDeferred(); }
+        DeferredUpdate(const DeferredUpdate&) = delete;
+        DeferredUpdate& operator=(const DeferredUpdate&) = delete;
+
+    private:
+        TMemo& memo_;
+    };
     void SetColour(COLORREF colour);
     COLORREF Colour() const { return colour_; }
     // The brush the parent answers WM_CTLCOLOREDIT with.
@@ -38,10 +51,17 @@ public:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
+    void ApplyDeferred();
+    // Hands the recorded text to the edit control, which then holds the
+    // only copy.
+    void PushText();
 
     HWND handle_ = nullptr;
     WNDPROC editProc_ = nullptr;
-    std::string text_;
+    std::string text_;  // the text while no edit control holds it
+    bool deferring_ = false;
+    bool textDeferred_ = false;
+    bool boundsDeferred_ = false;
     Bounds bounds_{18, 12, 150, 50};
     COLORREF colour_ = 0xAAFFFF;
     SolidBrush brush_{0xAAFFFF};

@@ -17,3 +17,4 @@ tarvissel_win32_test(store_tests
 tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
 tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp)
 tarvissel_win32_test(nothing_lost_tests SOURCES tests/win32/nothing_lost_tests.cpp TIMEOUT 180)
+tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)

@@ -1,0 +1,393 @@
+// Runs the note (Tarvissel.exe) and the baseline (bench_baseline.exe) under
+// the same Wine, display and code page, interleaved pair by pair, and writes
+// one CSV row per measurement: scenario,program,pair,metric,value.
+//   bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS
+// Times come from QueryPerformanceCounter; memory from GetProcessMemoryInfo
+// and, as Linux sees the Wine process, VmHWM read through the Z: drive.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "export/text_file.h"
+
+namespace {
+
+const char kKeyParent[] = "software\\Vessan\\Ordeluma";
+const char kKey[] = "software\\Vessan\\Ordeluma\\位置";
+const DWORD kStartTimeoutMs = 120000;
+const DWORD kExitTimeoutMs = 120000;
+
+struct Program {
+    const char* name;   // in the CSV
+    std::string path;
+    const char* windowClass;
+};
+
+FILE* out = nullptr;
+bool failed = false;
+
+double nowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void record(const std::string& scenario, const char* program, int pair, const char* metric, double value) {
+    std::fprintf(out, "%s,%s,%d,%s,%.3f\n", scenario.c_str(), program, pair, metric, value);
+    std::fflush(out);
+}
+
+void fail(const std::string& what) {
+    std::fprintf(stderr, "bench_driver: %s\n", what.c_str());
+    failed = true;
+}
+
+// ---- the settings store of the bench prefix ----
+
+void deleteStore() {
+    HKEY parent;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kKeyParent, 0, KEY_ALL_ACCESS, &parent) != ERROR_SUCCESS) return;
+    RegDeleteKeyA(parent, "位置");
+    RegCloseKey(parent);
+}
+
+void writeStore(const std::string& text, int width, int height) {
+    deleteStore();
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        fail("cannot create the settings key");
+        return;
+    }
+    auto put = [&](const char* name, const std::string& value) {
+        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                       static_cast<DWORD>(value.size() + 1));
+    };
+    put("first", "1");
+    put("max", text);
+    put("top", "142");
+    put("left", "263");
+    put("height", std::to_string(height));
+    put("width", std::to_string(width));
+    RegCloseKey(key);
+}
+
+// Mixed ASCII and double-byte text in CR LF lines of 10 to 90 bytes, the
+// same for every run of a size.
+std::string noteText(std::size_t size) {
+    static const char* const words[] = {"note ", "便笺 ", "meeting at 10:30 ", "买牛奶和面包 ", "call back ",
+                                        "周五之前完成报告 ", "TODO: ", "电话 ", "2024-05-17 ", "草稿 "};
+    std::string text;
+    text.reserve(size + 100);
+    unsigned seed = 12345;
+    std::size_t lineEnd = 40;
+    while (text.size() < size) {
+        seed = seed * 1103515245u + 12345u;
+        text += words[(seed >> 16) % 10];
+        if (text.size() >= lineEnd) {
+            text += "\r\n";
+            lineEnd = text.size() + 10 + (seed >> 8) % 80;
+        }
+    }
+    // Cut on a character boundary: never between the bytes of a pair.
+    std::size_t cut = 0;
+    while (cut < size) {
+        const std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[cut])) ? 2 : 1;
+        if (cut + step > size) break;
+        cut += step;
+    }
+    text.resize(cut);
+    return text;
+}
+
+// ---- the programs ----
+
+struct WindowSearch {
+    DWORD processId;
+    const char* windowClass;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM data) {
+    auto search = reinterpret_cast<WindowSearch*>(data);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (processId == search->processId && IsWindowVisible(window) && lstrcmpA(name, search->windowClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND visibleWindow(DWORD processId, const char* windowClass) {
+    WindowSearch search{processId, windowClass, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// VmHWM (KiB) of the Wine process running the named .exe, read from /proc;
+// 0 when it cannot be found.
+double unixPeakKiB(const std::string& exeName) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    double peak = 0;
+    do {
+        if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
+        const std::string dir = std::string("Z:\\proc\\") + entry.cFileName;
+        auto readAll = [](const std::string& path) {
+            std::string content;
+            HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+            if (file == INVALID_HANDLE_VALUE) return content;
+            char buffer[4096];
+            DWORD got = 0;
+            while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+            CloseHandle(file);
+            return content;
+        };
+        std::string command = readAll(dir + "\\cmdline");
+        CharLowerBuffA(&command[0], static_cast<DWORD>(command.size()));
+        if (command.find(exeName) == std::string::npos) continue;
+        const std::string status = readAll(dir + "\\status");
+        const std::size_t at = status.find("VmHWM:");
+        if (at != std::string::npos) peak = std::max(peak, std::atof(status.c_str() + at + 6));
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+    return peak;
+}
+
+std::string lowerBaseName(const std::string& path) {
+    std::string name = path.substr(path.find_last_of('\\') + 1);
+    CharLowerBuffA(&name[0], static_cast<DWORD>(name.size()));
+    return name;
+}
+
+class Running {
+public:
+    // Starts the program; ms is the time from CreateProcess to its window
+    // being visible with the program waiting for input.
+    Running(const Program& program, double& ms) : program_(program) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string command = "\"" + program.path + "\"";
+        const double start = nowMs();
+        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
+            fail("cannot start " + program.path);
+            return;
+        }
+        WaitForInputIdle(info_.hProcess, kStartTimeoutMs);
+        while (!(window_ = visibleWindow(info_.dwProcessId, program.windowClass))) {
+            if (nowMs() - start > kStartTimeoutMs || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0) break;
+            Sleep(1);
+        }
+        ms = nowMs() - start;
+        if (!window_) fail(std::string(program.name) + ": no visible window");
+    }
+    ~Running() {
+        if (!info_.hProcess) return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info_.hProcess, 1);
+            WaitForSingleObject(info_.hProcess, 10000);
+        }
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+    bool ok() const { return window_ != nullptr; }
+    HWND window() const { return window_; }
+    // Finds the window again after the program re-created it.
+    void refindWindow() { window_ = visibleWindow(info_.dwProcessId, program_.windowClass); }
+
+    PROCESS_MEMORY_COUNTERS memory() const {
+        PROCESS_MEMORY_COUNTERS counters{};
+        counters.cb = sizeof counters;
+        GetProcessMemoryInfo(info_.hProcess, &counters, sizeof counters);
+        return counters;
+    }
+
+    double unixPeak() const { return unixPeakKiB(lowerBaseName(program_.path)); }
+
+    // A close request to the window; the time until the process has ended.
+    double close() {
+        const double start = nowMs();
+        PostMessageA(window_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(info_.hProcess, kExitTimeoutMs) != WAIT_OBJECT_0)
+            fail(std::string(program_.name) + ": did not exit after WM_CLOSE");
+        return nowMs() - start;
+    }
+
+private:
+    const Program& program_;
+    PROCESS_INFORMATION info_{};
+    HWND window_ = nullptr;
+};
+
+// One run: start-up, memory, shut-down.
+void measureRun(const std::string& scenario, const Program& program, int pair) {
+    double startup = 0;
+    Running running(program, startup);
+    if (!running.ok()) return;
+    const PROCESS_MEMORY_COUNTERS memory = running.memory();
+    const double unixPeak = running.unixPeak();
+    const double shutdown = running.close();
+    record(scenario, program.name, pair, "startup_ms", startup);
+    record(scenario, program.name, pair, "ws_kib", memory.WorkingSetSize / 1024.0);
+    record(scenario, program.name, pair, "peak_ws_kib", memory.PeakWorkingSetSize / 1024.0);
+    if (unixPeak > 0) record(scenario, program.name, pair, "vmhwm_kib", unixPeak);
+    record(scenario, program.name, pair, "shutdown_ms", shutdown);
+}
+
+void interleave(const std::string& scenario, const Program& note, const Program& baseline, int pairs,
+                void (*prepare)(void*), void* context) {
+    std::printf("bench: %s, %d pairs\n", scenario.c_str(), pairs);
+    std::fflush(stdout);
+    for (int pair = 0; pair < pairs; ++pair) {
+        prepare(context);
+        measureRun(scenario, note, pair);
+        prepare(context);
+        measureRun(scenario, baseline, pair);
+    }
+}
+
+struct StoredNote {
+    std::string text;
+};
+
+void prepareEmpty(void*) { deleteStore(); }
+// The note at a size a user resized it to, not its first-run size.
+void prepareStored(void* context) { writeStore(static_cast<StoredNote*>(context)->text, 240, 160); }
+
+std::string sizeName(std::size_t size) {
+    if (size == 0) return "0";
+    if (size < 1024 * 1024) return std::to_string(size / 1024) + "KiB";
+    return std::to_string(size / (1024 * 1024)) + "MiB";
+}
+
+// ---- export: the program's writer against bare calls, in this process ----
+
+void bareWrite(const std::string& path, const std::string& text) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+void measureExport(const std::string& scenario, const std::string& text, int pairs, const std::string& dir) {
+    const std::string notePath = dir + "\\export-note.txt", barePath = dir + "\\export-bare.txt";
+    for (int pair = 0; pair < pairs; ++pair) {
+        double start = nowMs();
+        WriteTextFile(notePath, text);
+        record(scenario, "note", pair, "export_ms", nowMs() - start);
+        start = nowMs();
+        bareWrite(barePath, text);
+        record(scenario, "baseline", pair, "export_ms", nowMs() - start);
+    }
+    DeleteFileA(notePath.c_str());
+    DeleteFileA(barePath.c_str());
+}
+
+// ---- a long session: menu commands sent to the running note ----
+
+// Menu commands by the note's command identifiers (100 + position in the
+// menu): colours, fonts, opacity, stay in front, alignment, select all.
+// Stay in front re-creates the note's window, which costs Wine about 2 s
+// without a window manager: it is switched off and on during the warm-up
+// only, not in the timed commands.
+const WPARAM kStayInFront = 109;
+const WPARAM kSessionCommands[] = {102, 105, 107, 111, 113, 103, 106, 108, 110, 113, 104, 101};
+const int kSessionCommandCount = sizeof kSessionCommands / sizeof kSessionCommands[0];
+
+void measureSession(const Program& note, int commands) {
+    std::printf("bench: session, %d commands\n", commands);
+    std::fflush(stdout);
+    StoredNote stored{noteText(2048)};
+    prepareStored(&stored);
+    double startup = 0;
+    Running running(note, startup);
+    if (!running.ok()) return;
+    auto send = [&](int index) {
+        const WPARAM id = kSessionCommands[index % kSessionCommandCount];
+        DWORD_PTR result;
+        if (!SendMessageTimeoutA(running.window(), WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &result))
+            fail("session: a command failed or timed out");
+    };
+    record("session", note.name, 0, "ws_start_kib", running.memory().WorkingSetSize / 1024.0);
+    // Warm-up: the first round creates the fonts, brushes and menus once.
+    for (int i = 0; i < 1000; ++i) send(i);
+    for (int i = 0; i < 2; ++i) {
+        DWORD_PTR result;
+        SendMessageTimeoutA(running.window(), WM_COMMAND, kStayInFront, 0, SMTO_NORMAL, 10000, &result);
+        running.refindWindow();
+    }
+    record("session", note.name, 0, "ws_warm_kib", running.memory().WorkingSetSize / 1024.0);
+    std::vector<double> times;
+    times.reserve(commands);
+    const double start = nowMs();
+    for (int i = 0; i < commands; ++i) {
+        const double before = nowMs();
+        send(i);
+        times.push_back(nowMs() - before);
+    }
+    record("session", note.name, 0, "session_total_ms", nowMs() - start);
+    const PROCESS_MEMORY_COUNTERS memory = running.memory();
+    record("session", note.name, 0, "ws_end_kib", memory.WorkingSetSize / 1024.0);
+    record("session", note.name, 0, "peak_ws_kib", memory.PeakWorkingSetSize / 1024.0);
+    std::sort(times.begin(), times.end());
+    record("session", note.name, 0, "commands", commands);
+    record("session", note.name, 0, "command_median_ms", times[times.size() / 2]);
+    record("session", note.name, 0, "command_max_ms", times.back());
+    record("session", note.name, 0, "shutdown_ms", running.close());
+}
+
+std::string ownDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir = path;
+    return dir.substr(0, dir.find_last_of('\\'));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS\n");
+        return 2;
+    }
+    const std::string outPath = argv[1];
+    const int pairs = std::atoi(argv[2]), bigPairs = std::atoi(argv[3]), commands = std::atoi(argv[4]);
+    out = std::fopen(outPath.c_str(), "w");
+    if (!out) return 2;
+    std::fprintf(out, "scenario,program,pair,metric,value\n");
+    const std::string dir = ownDirectory();
+    const Program note{"note", dir + "\\Tarvissel.exe", "TForm1"};
+    const Program baseline{"baseline", dir + "\\bench_baseline.exe", "BenchBaseline"};
+
+    interleave("empty store", note, baseline, pairs, prepareEmpty, nullptr);
+    for (std::size_t size : {std::size_t{0}, std::size_t{64} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
+        StoredNote stored{noteText(size)};
+        const int runs = size >= (std::size_t{1} << 20) ? bigPairs : pairs;
+        interleave("note " + sizeName(size), note, baseline, runs, prepareStored, &stored);
+        std::printf("bench: export %s\n", sizeName(size).c_str());
+        measureExport("export " + sizeName(size), stored.text, pairs, outPath.substr(0, outPath.find_last_of('\\')));
+    }
+    if (commands > 0) measureSession(note, commands);
+    deleteStore();
+    std::fclose(out);
+    return failed ? 1 : 0;
+}

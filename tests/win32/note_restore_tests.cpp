@@ -1,0 +1,95 @@
+// The note's start-up restore through FormCreate, with a real (hidden) note
+// window: the text area ends holding the stored text at the stored size,
+// and a failing value leaves the values before it in effect.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "note/form1.h"
+#include "note/layout_rule.h"
+#include "support/raw_registry.h"
+
+namespace {
+
+const std::string kSettingsPath = "software\\Vessan\\Ordeluma\\位置";
+
+void storeString(const std::string& name, const std::string& text) {
+    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text + '\0');
+}
+
+std::string controlText(HWND edit) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(edit, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+Bounds controlBounds(HWND edit) {
+    RECT rect;
+    GetWindowRect(edit, &rect);
+    MapWindowPoints(nullptr, GetParent(edit), reinterpret_cast<POINT*>(&rect), 2);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// Lines of mixed single- and double-byte text, long enough to wrap.
+std::string longText() {
+    std::string text;
+    for (int line = 0; line < 200; ++line) text += "第" + std::to_string(line) + "行 some words 和一些字 to wrap\r\n";
+    return text;
+}
+
+class NoteRestoreTest : public ::testing::Test {
+protected:
+    void SetUp() override { deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan"); }
+    void TearDown() override { deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan"); }
+    void storeComplete(const std::string& text, const char* width) {
+        storeString("first", "1");
+        storeString("max", text);
+        storeString("top", "200");
+        storeString("left", "300");
+        storeString("height", "160");
+        storeString("width", width);
+    }
+    void expectTextAreaFits() {
+        EXPECT_EQ(controlBounds(note.Memo1.Handle()), textAreaBounds(note.Width(), note.Height()));
+    }
+
+    TForm1 note{nullptr};
+};
+
+TEST_F(NoteRestoreTest, TheTextAreaHoldsTheStoredTextAtTheStoredSize) {
+    const std::string text = longText();
+    storeComplete(text, "240");
+    note.FormCreate();
+    EXPECT_EQ(controlText(note.Memo1.Handle()), text);
+    EXPECT_EQ(note.Text(), text);
+    EXPECT_EQ(note.Width(), 240);
+    EXPECT_EQ(note.Height(), 160);
+    expectTextAreaFits();
+    // The first line is at the top, with the caret before it.
+    EXPECT_EQ(SendMessageA(note.Memo1.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    DWORD start = 1, end = 1;
+    SendMessageA(note.Memo1.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 0u);
+}
+
+TEST_F(NoteRestoreTest, AFailingValueLeavesTheTextAndTheSizesBeforeItInTheTextArea) {
+    const std::string text = longText();
+    storeComplete(text, "wide");
+    EXPECT_ANY_THROW(note.FormCreate());  // reported by the caller's guard
+    EXPECT_EQ(controlText(note.Memo1.Handle()), text);
+    EXPECT_EQ(note.Height(), 160);
+    EXPECT_EQ(note.Width(), 188);
+    expectTextAreaFits();
+}
+
+TEST_F(NoteRestoreTest, LaterChangesReachTheTextAreaAtOnce) {
+    storeComplete("before", "240");
+    note.FormCreate();
+    note.SetText("after");
+    EXPECT_EQ(controlText(note.Memo1.Handle()), "after");
+    note.SetWidth(300);
+    expectTextAreaFits();
+}
+
+}  // namespace
