@@ -1,11 +1,18 @@
 # `make run` builds and starts the note under Wine;
 # `make test` builds and runs every test; `make bench` measures the note
 # against a baseline program under Wine. All install what is missing.
+# `make fuzz` runs the long fuzzing: each rule for FUZZ_SECONDS, then
+# FUZZ_STORES random settings keys against the real program (about 5 s each,
+# so some 25 minutes for 300).
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
+FUZZ_SECONDS ?= 60
+FUZZ_STORES ?= 300
+FUZZ_SEED ?= 20260
+FUZZ_RULES = text_to_int title_rule error_text filter access_keys shortcut
 
-.PHONY: setup build test run bench clean
+.PHONY: setup build test run fuzz bench clean
 
 setup:
 	@scripts/bootstrap
@@ -16,6 +23,12 @@ build: setup
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+fuzz: build
+	@for rule in $(FUZZ_RULES); do \
+	  scripts/fuzz-rule $(BUILD)/fuzz/$${rule}_fuzz $(FUZZ_SECONDS) tests/fuzz/corpus/$$rule $(BUILD)/fuzz-work/$$rule || exit 1; \
+	done
+	scripts/fuzz-stores $(BUILD) $(FUZZ_STORES) $(FUZZ_SEED)
 
 run: build
 	scripts/run-note $(BUILD)

@@ -12,6 +12,11 @@ tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_
 tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp
   LOCALES zh C)
+# A seeded sample of random stores, each with a real start and close (about
+# 5 s each); `make fuzz` runs the full count.
+tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
+tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp)
+tarvissel_win32_test(nothing_lost_tests SOURCES tests/win32/nothing_lost_tests.cpp TIMEOUT 180)
 tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)
 tarvissel_win32_test(export_tests SOURCES tests/win32/text_file_tests.cpp LOCALES zh C)
 tarvissel_win32_test(save_command_tests SOURCES tests/win32/save_command_tests.cpp TIMEOUT 240)

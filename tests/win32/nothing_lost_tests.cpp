@@ -1,0 +1,119 @@
+// What the user has must survive every way the program can end: a close or
+// a session end while the error box or the save dialog is open, and two
+// instances ending in either order.
+#include <gtest/gtest.h>
+
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/message_box.h"
+#include "tests/win32/support/program.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+#include "tests/win32/support/windows_of_process.h"
+
+namespace {
+
+HWND textArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
+
+void setNoteText(HWND note, const std::string& text) {
+    SendMessageA(textArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+// A store whose text restores but whose "top" is no number: the start-up
+// shows the error box with the text already in the note.
+void storeWithBadTop(const std::string& text) {
+    writeSettingsString("first", "1");
+    writeSettingsString("max", text);
+    writeSettingsString("top", "bad");
+    writeSettingsString("left", "300");
+    writeSettingsString("height", "120");
+    writeSettingsString("width", "180");
+}
+
+class NothingLost : public ::testing::Test {
+protected:
+    void SetUp() override { deleteVessanTree(); }
+    void TearDown() override { deleteVessanTree(); }
+};
+
+TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheErrorBoxIsOpenEndsAndSaves) {
+    storeWithBadTop("restored before the box");
+    RunningProgram program;
+    HWND box = waitForMessageBox(program.processId(), kWindowTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    program.postClose(program.waitForApplicationWindow());
+    // The box goes with the close request; should it stay, OK lets it go on.
+    if (!waitUntil([&] { return !program.running(); }, kExitTimeoutMs) && IsWindow(box)) pressOk(box);
+    ASSERT_TRUE(program.waitForExit()) << "the program did not end";
+    EXPECT_EQ(program.exitCode(), 0u);
+    EXPECT_EQ(readSettingsString("max"), "restored before the box");
+    // The note never had its stored top: it saved the one it had.
+    EXPECT_EQ(readSettingsString("top"), "142");
+    EXPECT_EQ(readSettingsString("left"), "263");
+}
+
+TEST_F(NothingLost, ASessionEndWhileTheErrorBoxIsOpenSavesBeforeAnswering) {
+    storeWithBadTop("restored before the box");
+    RunningProgram program;
+    HWND box = waitForMessageBox(program.processId(), kWindowTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    HWND application = program.waitForApplicationWindow();
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(application, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_TRUE(answer);
+    ASSERT_TRUE(SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    // The platform may end the process right after the notification.
+    program.kill();
+    EXPECT_EQ(readSettingsString("max"), "restored before the box");
+    EXPECT_EQ(readSettingsString("width"), "188");
+}
+
+// The Explorer-style dialog takes several seconds to open under Wine.
+constexpr DWORD kDialogTimeoutMs = 30000;
+
+TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheSaveDialogIsOpenEndsAndSaves) {
+    storeWithBadTop("typed");
+    writeSettingsString("top", "100");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    SetForegroundWindow(note);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note; }, 2000));
+    pressKey(VK_END);
+    pressKey('X');
+    ASSERT_TRUE(waitUntil([&] { return windowText(textArea(note)) == "typedx"; }, 3000));
+    pressCtrlLetter('S');
+    HWND dialog = waitForVisibleWindow(program.processId(), "#32770", kDialogTimeoutMs);
+    ASSERT_NE(dialog, nullptr) << "no save dialog";
+
+    program.postClose(program.waitForApplicationWindow());
+    // The dialog goes with the close request; should it stay, Cancel lets it go on.
+    if (!waitUntil([&] { return !program.running(); }, kExitTimeoutMs) && IsWindow(dialog))
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(program.waitForExit()) << "the program did not end";
+    EXPECT_EQ(program.exitCode(), 0u);
+    EXPECT_EQ(readSettingsString("max"), "typedx");
+}
+
+TEST_F(NothingLost, OfTwoInstancesTheLastToEndIsKeptInEitherOrder) {
+    for (const bool firstEndsFirst : {true, false}) {
+        storeWithBadTop("");
+        writeSettingsString("top", "10");
+        RunningProgram first, second;
+        HWND firstNote = first.waitForNote();
+        HWND secondNote = second.waitForNote();
+        ASSERT_NE(firstNote, nullptr);
+        ASSERT_NE(secondNote, nullptr);
+        setNoteText(firstNote, "first");
+        setNoteText(secondNote, "second");
+        RunningProgram& earlier = firstEndsFirst ? first : second;
+        RunningProgram& later = firstEndsFirst ? second : first;
+        earlier.closeNote();
+        ASSERT_TRUE(earlier.waitForExit());
+        later.closeNote();
+        ASSERT_TRUE(later.waitForExit());
+        EXPECT_EQ(readSettingsString("max"), firstEndsFirst ? "second" : "first");
+        deleteVessanTree();
+    }
+}
+
+}  // namespace
