@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "note/form1.h"
+#include "tests/win32/support/wait.h"
 
 namespace {
 std::unique_ptr<TApplication> application;
@@ -21,13 +22,7 @@ TForm1& note() { return *application->MainForm(); }
 void pump() { application->ProcessMessages(); }
 
 bool pumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        pump();
-        if (condition()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
-        Sleep(10);
-    }
+    return waitUntil(condition, timeoutMs, pump);
 }
 
 void pumpFor(DWORD ms) {

@@ -1,7 +1,5 @@
 #include "tests/win32/support/wait.h"
 
-namespace {
-
 void pumpPendingMessages() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -10,12 +8,10 @@ void pumpPendingMessages() {
     }
 }
 
-}  // namespace
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs, const std::function<void()>& pump) {
     const DWORD start = GetTickCount();
     for (;;) {
-        pumpPendingMessages();
+        pump();
         if (condition()) return true;
         if (GetTickCount() - start >= timeoutMs) return false;
         Sleep(10);

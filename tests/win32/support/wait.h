@@ -6,8 +6,13 @@
 
 #include <functional>
 
-// Polls the condition until it holds (true) or the timeout passes (false).
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// Dispatches the calling thread's pending messages.
+void pumpPendingMessages();
+
+// Polls the condition until it holds (true) or the timeout passes (false),
+// letting pump deliver the thread's messages between polls.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs,
+               const std::function<void()>& pump = pumpPendingMessages);
 
 // Lets the calling thread's windows process their messages for a while.
 void pumpMessagesFor(DWORD ms);
