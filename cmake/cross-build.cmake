@@ -24,3 +24,6 @@ set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 RESOU
 
 add_test(NAME program.imports
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-imports ${WIN32_BIN}/Tarvissel.exe)
+# The common dialog library is loaded on the first Save only.
+add_test(NAME program.dialog_library_loaded_late
+  COMMAND sh -c "! i686-w64-mingw32-objdump -p '${WIN32_BIN}/Tarvissel.exe' | grep -qi 'DLL Name: comdlg32'")

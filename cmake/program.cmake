@@ -11,7 +11,7 @@ foreach(rule ${rule_sources})
 endforeach()
 
 add_library(tarvissel_core STATIC ${core_sources})
-target_link_libraries(tarvissel_core PUBLIC rules user32 gdi32 comdlg32 advapi32 kernel32)
+target_link_libraries(tarvissel_core PUBLIC rules user32 gdi32 advapi32 kernel32)
 target_compile_definitions(tarvissel_core PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
 
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

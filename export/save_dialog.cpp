@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/code_page.h"
 #include "app/monitors.h"
+#include "app/platform_function.h"
 #include "app/task_windows.h"
 #include "export/filter.h"
 #include "note/form1.h"
@@ -42,6 +43,19 @@ void placeDialog(HWND dialog) {
     SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+using GetSaveFileNameFn = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The common dialog library is loaded on the first Save, not at start-up:
+// most runs never save, and it brings the shell's libraries with it (about
+// 4 MiB of working set under Wine). Where it cannot be loaded the dialog
+// fails, which Save treats like a cancel.
+GetSaveFileNameFn saveFileDialog() {
+    static const GetSaveFileNameFn function =
+        LoadLibraryA("comdlg32.dll") ? platformFunction<GetSaveFileNameFn>("comdlg32.dll", "GetSaveFileNameA")
+                                     : nullptr;
+    return function;
+}
+
 // The hook runs in the dialog's inner child window; the dialog is its parent.
 UINT_PTR CALLBACK dialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
     if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
@@ -52,6 +66,8 @@ UINT_PTR CALLBACK dialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
 }  // namespace
 
 bool TSaveDialog::Execute() {
+    const GetSaveFileNameFn getSaveFileName = saveFileDialog();
+    if (!getSaveFileName) return false;
     const std::string filter = platformFilter(Filter, systemLeadBytes());
     char fileName[kFileNameBytes] = {};
     FileName.copy(fileName, kFileNameBytes - 1);
@@ -70,7 +86,7 @@ bool TSaveDialog::Execute() {
     bool confirmed;
     {
         TaskWindowsDisabled otherWindows;
-        confirmed = GetSaveFileNameA(&dialog) != FALSE;
+        confirmed = getSaveFileName(&dialog) != FALSE;
     }
     if (confirmed) FileName = fileName;
     return confirmed;
