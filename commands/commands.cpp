@@ -69,7 +69,7 @@ void TForm1::N12Click() { SelectAll(); }
 
 void TForm1::Click(TMenuItem& item) {
     if (!item.Enabled()) return;
-    switch (item.Spec().command) {
+    switch (item.Entry().command) {
         case Command::Save: return N1Click();
         case Command::Cream: return N2Click();
         case Command::Pink: return N3Click();

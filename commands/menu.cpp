@@ -8,9 +8,9 @@
 
 namespace {
 
-const MenuItemSpec& specNamed(const char* name) {
-    for (const MenuItemSpec& spec : kMenuItems)
-        if (std::strcmp(spec.name, name) == 0) return spec;
+const MenuItemEntry& entryNamed(const char* name) {
+    for (const MenuItemEntry& entry : kMenuItems)
+        if (std::strcmp(entry.name, name) == 0) return entry;
     throw std::invalid_argument(std::string("no menu item ") + name);
 }
 
@@ -32,10 +32,10 @@ private:
 }  // namespace
 
 TMenuItem::TMenuItem(const char* name)
-    : spec_(&specNamed(name)),
-      caption_(spec_->caption),
-      checked_(spec_->checked),
-      visible_(spec_->visible) {}
+    : entry_(&entryNamed(name)),
+      caption_(entry_->caption),
+      checked_(entry_->checked),
+      visible_(entry_->visible) {}
 
 std::string TMenuItem::ShownText() const {
     if (ShortCutCode() == 0) return caption_;

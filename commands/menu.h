@@ -12,10 +12,10 @@ public:
     // The item named "N1".."N14", as the item table describes it.
     explicit TMenuItem(const char* name);
 
-    const MenuItemSpec& Spec() const { return *spec_; }
+    const MenuItemEntry& Entry() const { return *entry_; }
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption) { caption_ = caption; }
-    ShortCut ShortCutCode() const { return spec_->shortCut; }
+    ShortCut ShortCutCode() const { return entry_->shortCut; }
     bool Checked() const { return checked_; }
     void SetChecked(bool checked) { checked_ = checked; }
     bool Visible() const { return visible_; }
@@ -24,7 +24,7 @@ public:
     std::string ShownText() const;
 
 private:
-    const MenuItemSpec* spec_;
+    const MenuItemEntry* entry_;
     std::string caption_;
     bool checked_;
     bool visible_;

@@ -4,7 +4,7 @@ namespace {
 constexpr ShortCut ctrl(char letter) { return static_cast<ShortCut>(kCtrlBit | letter); }
 }  // namespace
 
-const std::array<MenuItemSpec, kMenuItemCount> kMenuItems = {{
+const std::array<MenuItemEntry, kMenuItemCount> kMenuItems = {{
     {"N1", "保存", ctrl('S'), false, true, Command::Save},
     {"N2", "米黄色", 0, true, true, Command::Cream},
     {"N3", "粉红色", 0, false, true, Command::Pink},

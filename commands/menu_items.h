@@ -7,7 +7,7 @@
 
 enum class Command { Save, Cream, Pink, Green, SkyBlue, LargeFont, SmallFont, Translucent, Opaque, StayInFront, AlignLeft, AlignCentre, Exit, SelectAll };
 
-struct MenuItemSpec {
+struct MenuItemEntry {
     const char* name;     // the item's field name, "N1".."N14"
     const char* caption;  // code page 936 bytes
     ShortCut shortCut;    // 0 for none
@@ -17,4 +17,4 @@ struct MenuItemSpec {
 };
 
 constexpr int kMenuItemCount = 14;
-extern const std::array<MenuItemSpec, kMenuItemCount> kMenuItems;
+extern const std::array<MenuItemEntry, kMenuItemCount> kMenuItems;

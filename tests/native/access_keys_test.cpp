@@ -8,9 +8,9 @@
 namespace {
 std::vector<std::string> shownCaptions() {
     std::vector<std::string> captions;
-    for (const MenuItemSpec& spec : kMenuItems)
-        if (spec.visible)
-            captions.push_back(spec.caption);
+    for (const MenuItemEntry& entry : kMenuItems)
+        if (entry.visible)
+            captions.push_back(entry.caption);
     return captions;
 }
 

@@ -6,10 +6,10 @@
 #include <string>
 
 namespace {
-const MenuItemSpec& item(const std::string& name) {
-    for (const MenuItemSpec& spec : kMenuItems)
-        if (name == spec.name)
-            return spec;
+const MenuItemEntry& item(const std::string& name) {
+    for (const MenuItemEntry& entry : kMenuItems)
+        if (name == entry.name)
+            return entry;
     throw std::out_of_range(name);
 }
 
@@ -45,11 +45,11 @@ TEST(MenuItems, ShortcutCodes) {
 
 TEST(MenuItems, CheckedAtStartAndVisible) {
     std::set<std::string> checked, hidden;
-    for (const MenuItemSpec& spec : kMenuItems) {
-        if (spec.checked)
-            checked.insert(spec.name);
-        if (!spec.visible)
-            hidden.insert(spec.name);
+    for (const MenuItemEntry& entry : kMenuItems) {
+        if (entry.checked)
+            checked.insert(entry.name);
+        if (!entry.visible)
+            hidden.insert(entry.name);
     }
     EXPECT_EQ(checked, (std::set<std::string>{"N2", "N7", "N10", "N11"}));
     EXPECT_EQ(hidden, (std::set<std::string>{"N12"}));
@@ -57,8 +57,8 @@ TEST(MenuItems, CheckedAtStartAndVisible) {
 
 TEST(MenuItems, EachItemHasItsOwnCommand) {
     std::set<Command> commands;
-    for (const MenuItemSpec& spec : kMenuItems)
-        commands.insert(spec.command);
+    for (const MenuItemEntry& entry : kMenuItems)
+        commands.insert(entry.command);
     EXPECT_EQ(commands.size(), static_cast<std::size_t>(kMenuItemCount));
     EXPECT_EQ(item("N1").command, Command::Save);
     EXPECT_EQ(item("N5").command, Command::SkyBlue);

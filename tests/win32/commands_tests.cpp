@@ -225,10 +225,10 @@ TEST_F(CommandsTest, ChoosingFromTheShownMenuRunsTheCommand) {
     for (Case c : {Case{{Leave::Keys, 4}, &f.N5, kSkyBlue}, Case{{Leave::LeftClick, 2}, &f.N3, kPink},
                    Case{{Leave::RightClick, 3}, &f.N4, kGrassGreen}}) {
         auto watch = rightClickMenu(c.choice);
-        EXPECT_TRUE(pumpUntil([&] { return c.item->Checked(); })) << c.item->Spec().name;
+        EXPECT_TRUE(pumpUntil([&] { return c.item->Checked(); })) << c.item->Entry().name;
         EXPECT_EQ(c.colour, f.NoteColour());
         for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
-            EXPECT_EQ(item == c.item, item->Checked()) << item->Spec().name;
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Entry().name;
     }
     choose(f.N2);
 }
@@ -248,7 +248,7 @@ TEST_F(CommandsTest, ColoursRepaintMarginAndTextAndMoveTheColourMark) {
         EXPECT_EQ(c.colour, pixelAt(onScreen(memo(), 60, 40)));  // beyond the text
         EXPECT_EQ(RGB(0, 0, 0), pixelAt(onScreen(f.Handle(), 0, 0)));
         for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
-            EXPECT_EQ(item == c.item, item->Checked()) << item->Spec().name;
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Entry().name;
     }
 }
 
@@ -311,7 +311,7 @@ TEST_F(CommandsTest, AlignmentChangesTheEditStyleKeepsTheTextAndIsIdleWhenInForc
         choose(item);
         DWORD start = 0, end = 0;
         SendMessageA(memo(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(before, memo()) << item.Spec().name;
+        EXPECT_EQ(before, memo()) << item.Entry().name;
         EXPECT_EQ(1u, start);
         EXPECT_EQ(5u, end);
     };
