@@ -35,6 +35,5 @@ private:
     HKEY root_;
     HKEY current_ = nullptr;
     std::string currentPath_;
-    bool lazyWrite_ = true;
     REGSAM access_ = KEY_ALL_ACCESS;
 };
