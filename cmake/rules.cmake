@@ -1,6 +1,7 @@
 # The program's rules that need no platform call: built for both targets.
 add_library(rules STATIC
   app/dbcs.cpp
+  app/dword_size.cpp
   app/failure.cpp
   app/title_rule.cpp
   app/error_text.cpp

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/dword_size.h"
 #include "app/failure.h"
 #include "export/file_api.h"
 
@@ -32,8 +33,8 @@ HANDLE createReplacing(const std::string& path) {
 
 void WriteTextFile(const std::string& path, const std::string& text) {
     FileHandle file(createReplacing(path));
-    const DWORD size = static_cast<DWORD>(text.size());
+    const auto size = dwordSize(text.size());
     DWORD written = 0;
-    if (!fileApi().writeFile(file.get(), text.data(), size, &written, nullptr) || written != size)
+    if (!size || !fileApi().writeFile(file.get(), text.data(), *size, &written, nullptr) || written != *size)
         throw Failure("写流出错");
 }

@@ -116,9 +116,10 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, L
     WNDPROC editProc = memo ? memo->editProc_ : DefWindowProcA;
     if (message == WM_CONTEXTMENU && memo) {
         // The note's own menu replaces the edit control's; a request from the
-        // keyboard carries no point and opens at the text area's corner.
+        // keyboard carries the point (-1, -1) and opens at the text area's
+        // corner. 64-bit Windows packs it in the low 32 bits only.
         POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (lParam == -1) {
+        if (screen.x == -1 && screen.y == -1) {
             RECT rect;
             GetWindowRect(window, &rect);
             screen = POINT{rect.left, rect.top};

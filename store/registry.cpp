@@ -1,5 +1,6 @@
 #include "store/registry.h"
 
+#include "app/dword_size.h"
 #include "app/failure.h"
 #include "store/key_path.h"
 #include "store/messages.h"
@@ -81,9 +82,9 @@ std::string TRegistry::ReadString(const std::string& name) {
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
     // The text with its terminating zero.
-    const DWORD size = static_cast<DWORD>(value.size() + 1);
-    if (registryApi().setValue(current_, name.c_str(), 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>(value.c_str()), size) != ERROR_SUCCESS)
+    const auto size = dwordSize(value.size() + 1);
+    if (!size || registryApi().setValue(current_, name.c_str(), 0, REG_SZ,
+                                        reinterpret_cast<const BYTE*>(value.c_str()), *size) != ERROR_SUCCESS)
         raiseFailure(kWriteValueFailed, name);
 }
 

@@ -145,8 +145,14 @@ TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
 }
 
 TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
+    // 64-bit Windows packs the keyboard request's (-1, -1) into the low 32
+    // bits of the parameter.
     for (auto request : {std::function<void()>([] { sendKeys({VK_SHIFT, VK_F10, -VK_F10, -VK_SHIFT}); }),
-                         std::function<void()>([] { pressKey(VK_APPS); })}) {
+                         std::function<void()>([] { pressKey(VK_APPS); }),
+                         std::function<void()>([this] {
+                             PostMessageA(textArea(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(textArea()),
+                                          static_cast<LPARAM>(0xFFFFFFFFu));
+                         })}) {
         request();
         ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
         RECT menu{}, area{};
