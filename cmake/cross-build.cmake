@@ -1,29 +1,61 @@
-# Drives the Win32 build of the same tree with the mingw-w64 toolchain, and
-# sets up the Wine session that runs its tests.
+# Drives the Windows builds of the same tree with the mingw-w64 toolchains,
+# the 32-bit one (primary) and the x64 one, and sets up the Wine sessions
+# that run their tests on the architectures this machine can run.
 include(ExternalProject)
-set(WIN32_BUILD_DIR ${CMAKE_BINARY_DIR}/win32)
-set(WIN32_BIN ${WIN32_BUILD_DIR}/bin)
-ExternalProject_Add(win32
-  SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
-  BINARY_DIR ${WIN32_BUILD_DIR}
-  CMAKE_ARGS
-    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/toolchain-i686-w64-mingw32.cmake
-    -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-    -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
-  BUILD_ALWAYS ON
-  INSTALL_COMMAND ""
-  USES_TERMINAL_BUILD ON)
+set(WINDOWS_ARCHS win32 x64)
+set(toolchain_win32 i686-w64-mingw32)
+set(toolchain_x64 x86_64-w64-mingw32)
+foreach(arch ${WINDOWS_ARCHS})
+  set(WINDOWS_BIN_${arch} ${CMAKE_BINARY_DIR}/${arch}/bin)
+  ExternalProject_Add(${arch}
+    SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
+    CMAKE_ARGS
+      -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/toolchain-${toolchain_${arch}}.cmake
+      -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+      -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+    BUILD_ALWAYS ON
+    INSTALL_COMMAND ""
+    USES_TERMINAL_BUILD ON)
 
-# One Wine session (prefix, display, wineserver) for the whole CTest run.
-set(WINE_STATE ${CMAKE_BINARY_DIR}/wine)
+  set(exe ${WINDOWS_BIN_${arch}}/Tarvissel.exe)
+  add_test(NAME program.${arch}.imports
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-imports ${exe} ${arch})
+  # The common dialog library is loaded on the first Save only.
+  add_test(NAME program.${arch}.dialog_library_loaded_late
+    COMMAND sh -c "! ${toolchain_${arch}}-objdump -p '${exe}' | grep -qi 'DLL Name: comdlg32'")
+endforeach()
+
+# Which architectures run here is tried once per configuration (each `make`
+# configures anew); WINE_ARCHS chooses among them on a machine that runs both.
+execute_process(COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-archs
+  OUTPUT_VARIABLE WINE_RUN_ARCHS ERROR_VARIABLE skipped_archs
+  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE
+  RESULT_VARIABLE archs_result)
+if(NOT archs_result EQUAL 0)
+  message(FATAL_ERROR "${skipped_archs}")
+endif()
+separate_arguments(WINE_RUN_ARCHS)
+string(REPLACE ";" " " shown_archs "${WINE_RUN_ARCHS}")
+set(arch_summary "Win32 tests run under Wine for: ${shown_archs}")
+if(skipped_archs)
+  string(APPEND arch_summary "\n${skipped_archs}")
+endif()
+message(NOTICE "${arch_summary}")
+file(WRITE ${CMAKE_BINARY_DIR}/wine-archs.txt "${arch_summary}\n")
+
+# One Wine session (prefix, display, wineserver) per architecture for the
+# whole CTest run; the tests of one architecture run one after another.
 set(WINE_TEST ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-test)
-add_test(NAME wine.start COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${WINE_STATE})
-add_test(NAME wine.stop COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE})
-set_tests_properties(wine.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 120 RESOURCE_LOCK wine)
-set_tests_properties(wine.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60 RESOURCE_LOCK wine)
-
-add_test(NAME program.imports
-  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-imports ${WIN32_BIN}/Tarvissel.exe)
-# The common dialog library is loaded on the first Save only.
-add_test(NAME program.dialog_library_loaded_late
-  COMMAND sh -c "! i686-w64-mingw32-objdump -p '${WIN32_BIN}/Tarvissel.exe' | grep -qi 'DLL Name: comdlg32'")
+set(wine_prefix_win32 wine32)
+set(wine_prefix_x64 wine64)
+foreach(arch ${WINE_RUN_ARCHS})
+  set(session ${wine_prefix_${arch}})
+  set(WINE_STATE_${arch} ${CMAKE_BINARY_DIR}/${session})
+  add_test(NAME ${session}.start
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${WINE_STATE_${arch}} ${arch})
+  add_test(NAME ${session}.stop
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE_${arch}} ${arch})
+  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session})
+  set_tests_properties(${session}.stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60 RESOURCE_LOCK ${session})
+endforeach()

@@ -1,5 +1,5 @@
 # The resource script with its generated inputs: the icon drawn from its
-# text picture, and the version taken from the project. Both are made when
+# text picture, and the version and architecture taken from the project. Both are made when
 # the cross build is configured, which CMake repeats whenever the picture or
 # its generator changes.
 set(resource_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources)
@@ -8,6 +8,14 @@ set(icon_picture ${resource_dir}/icon.txt)
 set(icon_generator ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-icon)
 
 configure_file(${resource_dir}/version.h.in ${generated_resource_dir}/version.h @ONLY)
+# An x64 executable must not claim the x86 architecture: Windows refuses to
+# start it.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(MANIFEST_ARCHITECTURE amd64)
+else()
+  set(MANIFEST_ARCHITECTURE x86)
+endif()
+configure_file(${resource_dir}/tarvissel.manifest.in ${generated_resource_dir}/tarvissel.manifest @ONLY)
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 execute_process(
@@ -22,4 +30,4 @@ set(TARVISSEL_RESOURCES ${resource_dir}/tarvissel.rc)
 # windres looks for the files the script names in its include directories.
 set_source_files_properties(${TARVISSEL_RESOURCES} PROPERTIES
   INCLUDE_DIRECTORIES "${generated_resource_dir};${resource_dir}"
-  OBJECT_DEPENDS "${generated_resource_dir}/tarvissel.ico;${resource_dir}/tarvissel.manifest")
+  OBJECT_DEPENDS "${generated_resource_dir}/tarvissel.ico;${generated_resource_dir}/tarvissel.manifest")

@@ -1,8 +1,8 @@
-# Cross build for 32-bit Windows with Debian's mingw-w64; the posix thread
-# model gives GoogleTest the std::mutex it needs (linked statically).
+# Cross build for Windows with Debian's mingw-w64, shared by both
+# architectures: the including file names TOOLCHAIN_PREFIX and the processor.
+# The posix thread model gives GoogleTest the std::mutex it needs (linked
+# statically).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)

@@ -1,5 +1,6 @@
-# The Win32 test executables: built by the cross build, run under Wine by the
-# native build's CTest, once for each code page they name (zh: 936, C: 1252).
+# The Win32 test executables: built by both cross builds, run under Wine by
+# the native build's CTest for each architecture this machine runs, once for
+# each code page they name (zh: 936, C: 1252).
 #   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s])
 if(WIN32 AND NOT TARGET gtest)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -25,11 +26,14 @@ function(tarvissel_win32_test name)
     target_link_options(${name} PRIVATE ${static_runtime})
     add_dependencies(${name} Tarvissel)
   else()
-    foreach(locale ${T_LOCALES})
-      add_test(NAME wine.${name}.${locale}
-        COMMAND ${WINE_TEST} ${WINE_STATE} ${locale} ${T_TIMEOUT} ${WIN32_BIN}/${name}.exe)
-      set_tests_properties(wine.${name}.${locale} PROPERTIES
-        FIXTURES_REQUIRED wine RESOURCE_LOCK wine TIMEOUT ${T_TIMEOUT})
+    foreach(arch ${WINE_RUN_ARCHS})
+      set(session ${wine_prefix_${arch}})
+      foreach(locale ${T_LOCALES})
+        add_test(NAME ${session}.${name}.${locale}
+          COMMAND ${WINE_TEST} ${WINE_STATE_${arch}} ${arch} ${locale} ${T_TIMEOUT} ${WINDOWS_BIN_${arch}}/${name}.exe)
+        set_tests_properties(${session}.${name}.${locale} PROPERTIES
+          FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT})
+      endforeach()
     endforeach()
   endif()
 endfunction()

@@ -58,6 +58,10 @@ TEST(Resources, TheProgramCarriesIconManifestAndVersion) {
 
     EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos) << manifest;
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos) << manifest;
+    // Windows refuses to start an executable whose manifest names another
+    // architecture.
+    const char* architecture = sizeof(void*) == 8 ? "processorArchitecture=\"amd64\"" : "processorArchitecture=\"x86\"";
+    EXPECT_NE(manifest.find(architecture), std::string::npos) << manifest;
     EXPECT_EQ(versionString(programPath(), "ProductName"), "Tarvissel");
     EXPECT_EQ(versionString(programPath(), "OriginalFilename"), "Tarvissel.exe");
 }
