@@ -10,6 +10,15 @@ if(WIN32 AND NOT TARGET gtest)
   file(GLOB support_sources CONFIGURE_DEPENDS tests/win32/support/*.cpp)
   add_library(win32_test_support STATIC ${support_sources})
   target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest)
+  # Test code is built for compile time, not speed (the program's own code
+  # keeps its optimisation), and every test shares one precompiled header
+  # of the platform's and GoogleTest's headers: both builds' tests compile
+  # in about half the time.
+  set(test_code_options -O0)
+  target_compile_options(gtest PRIVATE ${test_code_options})
+  target_compile_options(gtest_main PRIVATE ${test_code_options})
+  target_compile_options(win32_test_support PUBLIC ${test_code_options})
+  target_precompile_headers(win32_test_support PRIVATE <windows.h> <gtest/gtest.h>)
 endif()
 
 function(tarvissel_win32_test name)
@@ -23,6 +32,7 @@ function(tarvissel_win32_test name)
   if(WIN32)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE win32_test_support tarvissel_core gtest gtest_main)
+    target_precompile_headers(${name} REUSE_FROM win32_test_support)
     target_link_options(${name} PRIVATE ${static_runtime})
     add_dependencies(${name} Tarvissel)
   else()
