@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/window_procedure.h"
+#include "note/grip.h"
 #include "note/layered.h"
 
 namespace {
@@ -25,6 +26,11 @@ void placeInBand(HWND window) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+RECT gripPictureRect(SIZE window) {
+    const Point origin = gripPictureOrigin(window.cx, window.cy);
+    return RECT{origin.x, origin.y, origin.x + kGripSide, origin.y + kGripSide};
+}
+
 }  // namespace
 
 TForm1::TForm1(HWND owner) : owner_(owner) {
@@ -42,6 +48,7 @@ void TForm1::CreateHandle() {
     handle_ = CreateWindowExA(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                               bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
                               owner_, nullptr, GetModuleHandleA(nullptr), this);
+    gripAt_ = SIZE{Width(), Height()};
     ApplyOpacity();
     Memo1.CreateHandle(handle_);
     TPanel* panels[] = {&Panel1, &Panel2, &Panel3, &Panel4};
@@ -75,7 +82,25 @@ void TForm1::DockPanels() {
 void TForm1::PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(handle_, &client);
+    // The grip picture is opaque: filling beneath it first would flicker.
+    const RECT grip = gripPictureRect(gripAt_);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
     FillRect(dc, &client, brush_.get());
+    RestoreDC(dc, saved);
+}
+
+void TForm1::MoveGripPicture() {
+    // The platform keeps the old pixels where it can and repaints only what
+    // a size change newly exposes, but the picture is anchored to the
+    // bottom-right corner: its old place must show the background again and
+    // its new place the picture.
+    const RECT old = gripPictureRect(gripAt_);
+    gripAt_ = SIZE{Width(), Height()};
+    const RECT moved = gripPictureRect(gripAt_);
+    if (EqualRect(&old, &moved)) return;
+    InvalidateRect(handle_, &old, TRUE);
+    InvalidateRect(handle_, &moved, TRUE);
 }
 
 void TForm1::Show(int showCommand) {
@@ -97,6 +122,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCHITTEST:
             return FormHitTest(lParam);
         case WM_SIZE:
+            MoveGripPicture();
             DockPanels();
             if (described_) FormResize();
             return 0;
@@ -106,7 +132,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
             HDC dc = BeginPaint(handle_, &paint);
-            Image1.Paint(dc, Width(), Height());
+            Image1.Paint(dc, gripAt_.cx, gripAt_.cy);
             EndPaint(handle_, &paint);
             return 0;
         }

@@ -111,11 +111,13 @@ private:
     void OpenContextMenu(POINT screen);
     void DockPanels();
     void PaintBackground(HDC dc);
+    void MoveGripPicture();
 
     HWND owner_;
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
     RECT bounds_{263, 142, 263 + 188, 142 + 89};
+    SIZE gripAt_{188, 89};  // the window size the grip picture is drawn for
     COLORREF colour_ = kSkyBlue;
     SolidBrush brush_{kSkyBlue};
     int opacity_ = 255;

@@ -34,5 +34,10 @@ void TPanel::DestroyHandle() {
 
 void TPanel::SetBounds(const Bounds& bounds) {
     bounds_ = bounds;
-    if (handle_) MoveWindow(handle_, bounds.left, bounds.top, bounds.width, bounds.height, TRUE);
+    // Drawn anew at each place: a strip moved again before it was painted
+    // (the 16 x 16 correction moves it within a move) would otherwise carry
+    // the unpainted pixels of its earlier place along.
+    if (handle_)
+        SetWindowPos(handle_, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
 }

@@ -5,10 +5,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <string>
 
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/program.h"
+#include "tests/win32/support/screen.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/wait.h"
 #include "tests/win32/support/windows_of_process.h"
@@ -36,6 +39,43 @@ void dragAtUserPace(POINT from, POINT to) {
     }
     Sleep(100);
     mouseUp();
+}
+
+// What the note at W x H shows at (x, y): the frame black, the grip
+// picture at (W - 13, H - 13), margins and text area cream yellow; nothing
+// is expected where the caret of the empty text area blinks.
+std::optional<COLORREF> expectedPixel(int x, int y, int width, int height) {
+    static const char* const kGrip[12] = {
+        "############", "#..........#", "#.........##", "#........###", "#.......####", "#......#####",
+        "#.....######", "#....#######", "#...########", "#..#########", "#.##########", "############"};
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    if (x == 0 || y == 0 || x == width - 1 || y == height - 1) return black;
+    const int gripX = x - (width - 13), gripY = y - (height - 13);
+    if (gripX >= 0 && gripX < 12 && gripY >= 0 && gripY < 12) return kGrip[gripY][gripX] == '#' ? black : white;
+    if (x >= 12 && x < 15 && y >= 10 && y < 26) return std::nullopt;
+    return RGB(255, 255, 170);
+}
+
+// The pixels of the note on screen that differ from its picture: empty
+// when it shows exactly what it should.
+std::string wrongPixels(HWND note) {
+    RECT r{};
+    GetWindowRect(note, &r);
+    const int width = widthOf(r), height = heightOf(r);
+    const ScreenCapture capture(r);
+    int wrong = 0;
+    std::ostringstream where;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::optional<COLORREF> expected = expectedPixel(x, y, width, height);
+            const COLORREF seen = capture.pixel(r.left + x, r.top + y);
+            if (expected && seen != *expected && wrong++ < 4)
+                where << " (" << x << ", " << y << ") is " << std::hex << seen << " not " << *expected << std::dec;
+        }
+    }
+    if (wrong == 0) return {};
+    return std::to_string(wrong) + " wrong pixels at " + std::to_string(width) + " x " + std::to_string(height) + ":" +
+           where.str();
 }
 
 class NoteE2E : public ::testing::Test {
@@ -79,6 +119,14 @@ protected:
         RECT r = rect();
         return ::testing::AssertionFailure()
                << "the note is at " << r.left << "," << r.top << ", " << widthOf(r) << " x " << heightOf(r);
+    }
+    // Waits (bounded) for the note's picture to be right; the wrong pixels
+    // when it never is.
+    ::testing::AssertionResult pictureIsRight() const {
+        std::string wrong;
+        if (waitUntil([&] { return (wrong = wrongPixels(note_)).empty(); }, 3000))
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << wrong;
     }
     // A point of the note (x, y) from the top-left corner it started at.
     static POINT at(int x, int y) { return {100 + x, 100 + y}; }
@@ -124,6 +172,36 @@ TEST_F(NoteE2E, ResizingBelowSixteenEndsAtSixteen) {
         << widthOf(rect()) << " x " << heightOf(rect());
     EXPECT_EQ(100, rect().left);
     EXPECT_EQ(100, rect().top);
+}
+
+TEST_F(NoteE2E, FrameMarginsTextAreaAndGripAreRedrawnAtEverySize) {
+    SetWindowTextA(textArea(), "");
+    EXPECT_TRUE(pictureIsRight()) << "restored";
+    const SIZE byProgram[] = {{150, 70}, {155, 75}, {300, 200}, {10, 10}, {60, 40}, {200, 120}};
+    for (const SIZE& size : byProgram) {
+        SetWindowPos(note_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_TRUE(pictureIsRight()) << "set to " << size.cx << " x " << size.cy;
+    }
+    const SIZE byGrip[] = {{-38, -19}, {5, 5}, {-300, -300}, {104, 74}};
+    for (const SIZE& step : byGrip) {
+        const RECT before = rect();
+        dragAtUserPace({before.right - 4, before.bottom - 4}, {before.right - 4 + step.cx, before.bottom - 4 + step.cy});
+        EXPECT_TRUE(rectBecomes([&](const RECT& r) { return !EqualRect(&r, &before); }));
+        EXPECT_TRUE(pictureIsRight()) << "dragged by " << step.cx << ", " << step.cy;
+    }
+    // Stay in front off and on: each re-creates the window.
+    for (bool inFront : {false, true}) {
+        const HWND before = note_;
+        pressCtrlLetter('T');
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                note_ = program_->waitForNote(0);
+                const bool topmost = note_ && (GetWindowLongA(note_, GWL_EXSTYLE) & WS_EX_TOPMOST);
+                return note_ && note_ != before && topmost == inFront;
+            },
+            3000));
+    }
+    EXPECT_TRUE(pictureIsRight()) << "after stay in front off and on";
 }
 
 TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
