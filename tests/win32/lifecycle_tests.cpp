@@ -242,8 +242,8 @@ TEST_F(Lifecycle, TwoInstancesShareTheStoreAndTheLastToEndWins) {
     EXPECT_EQ(readSettingsString("max"), "first");
 }
 
-// Without a window manager Wine marks the popup maximised but leaves its
-// size as it was; what is stored is still whatever bounds it has then.
+// What is stored is whatever bounds the maximised note has at close (under
+// a window manager that places it elsewhere too).
 TEST_F(Lifecycle, MaximisedShowCommandStoresTheMaximisedBounds) {
     RunningProgram program(SW_SHOWMAXIMIZED);
     HWND note = program.waitForNote();
