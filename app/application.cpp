@@ -3,24 +3,16 @@
 #include <vector>
 
 #include "app/code_page.h"
-#include "app/report_error.h"
-#include "app/window_procedure.h"
+#include "app/failure.h"
 #include "app/title_rule.h"
-#include "note/form1.h"
+#include "app/window_class.h"
+#include "app/window_procedure.h"
 
 namespace {
 
-TApplication* theApplication = nullptr;
 const char kClassName[] = "TApplication";
 
 void lowerInPlace(char* text) { CharLowerA(text); }
-
-std::string computeTitle() {
-    char path[256] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path - 1);
-    OemToCharA(path, path);
-    return applicationTitle(path, systemLeadBytes(), lowerInPlace);
-}
 
 void registerClass(HINSTANCE instance) {
     WNDCLASSA windowClass{};
@@ -29,7 +21,17 @@ void registerClass(HINSTANCE instance) {
     windowClass.hIcon = LoadIconA(instance, "MAINICON");
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    RegisterClassA(&windowClass);
+    registerWindowClass(windowClass);
+}
+
+bool endsTheRun(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const WindowNotCreated&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 struct OwnedWindows {
@@ -55,32 +57,31 @@ void placeInBand(HWND window, HWND band) {
 
 }  // namespace
 
-TApplication& Application() { return *theApplication; }
-
-TApplication::TApplication() {
-    theApplication = this;
-    CreateHandle();
+std::string ComputeApplicationTitle() {
+    char path[256] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path - 1);
+    OemToCharA(path, path);
+    return applicationTitle(path, systemLeadBytes(), lowerInPlace);
 }
+
+TApplication::TApplication() { CreateHandle(); }
 
 TApplication::~TApplication() {
     for (HWND window : windowsOwnedBy(handle_)) ShowWindow(window, SW_HIDE);
     if (mainForm_) {
         mainForm_->Hide();
-        guarded([this] { mainForm_->FormDestroy(); });
+        guarded(*this, [this] { mainForm_->FormDestroy(); });
         mainForm_.reset();
     }
     DestroyWindow(handle_);
-    theApplication = nullptr;
 }
 
 void TApplication::CreateHandle() {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    registerClass(instance);
-    const std::string title = computeTitle();
-    handle_ = CreateWindowExA(0, kClassName, title.c_str(),
-                              WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                              GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                              nullptr, instance, this);
+    registerClass(GetModuleHandleA(nullptr));
+    handle_ = createWindow(0, kClassName, ComputeApplicationTitle().c_str(),
+                           WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
+                           this);
     HMENU systemMenu = GetSystemMenu(handle_, FALSE);
     for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(systemMenu, command, MF_BYCOMMAND);
 }
@@ -91,9 +92,11 @@ std::string TApplication::Title() const {
     return title;
 }
 
-void TApplication::CreateForm() {
-    mainForm_ = std::make_unique<TForm1>(handle_);
-    guarded([this] { mainForm_->FormCreate(); });
+void TApplication::ReportError(const std::string& message) { ShowErrorBox(handle_, Title(), message); }
+
+void TApplication::ReportFailure(const std::exception_ptr& failure) {
+    ReportError(failureMessage(failure));
+    if (endsTheRun(failure)) Terminate();
 }
 
 void TApplication::Run(int showCommand) {
@@ -106,7 +109,7 @@ void TApplication::Run(int showCommand) {
 void TApplication::ShowMainForm(int showCommand) {
     if (showCommand == SW_SHOWMINNOACTIVE) {
         ShowWindow(handle_, SW_SHOWMINNOACTIVE);
-        noteHiddenByMinimise_ = true;
+        formHiddenByMinimise_ = true;
         return;
     }
     ShowWindow(handle_, SW_SHOWNOACTIVATE);
@@ -121,8 +124,7 @@ bool TApplication::ProcessMessage() {
         return true;
     }
     const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (keyDown && mainForm_ && message.hwnd == mainForm_->Memo1.Handle() && mainForm_->IsShortCut(message))
-        return true;
+    if (keyDown && mainForm_ && mainForm_->IsShortCut(message)) return true;
     TranslateMessage(&message);
     DispatchMessageA(&message);
     return true;
@@ -154,7 +156,7 @@ void TApplication::RestoreTopMosts() {
 void TApplication::SessionEnding() {
     // The platform may end the process as soon as this notification returns:
     // save what the user typed now, not at the shut-down that may never come.
-    if (mainForm_) guarded([this] { mainForm_->SaveSettings(); });
+    if (mainForm_) guarded(*this, [this] { mainForm_->SaveSettings(); });
     terminated_ = true;
 }
 
@@ -178,7 +180,7 @@ LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowOwnedWhileRestored(wParam);
             break;
         case WM_SETFOCUS:
-            if (mainForm_ && IsWindowVisible(mainForm_->Handle())) SetFocus(mainForm_->Memo1.Handle());
+            if (mainForm_ && IsWindowVisible(mainForm_->Handle())) mainForm_->FocusActiveControl();
             return 0;
     }
     return DefWindowProcA(handle_, message, wParam, lParam);
@@ -188,9 +190,9 @@ void TApplication::ShowOwnedWhileRestored(WPARAM sizeType) {
     if (!mainForm_) return;
     if (sizeType == SIZE_MINIMIZED && IsWindowVisible(mainForm_->Handle())) {
         mainForm_->Hide();
-        noteHiddenByMinimise_ = true;
-    } else if (sizeType == SIZE_RESTORED && noteHiddenByMinimise_) {
-        noteHiddenByMinimise_ = false;
+        formHiddenByMinimise_ = true;
+    } else if (sizeType == SIZE_RESTORED && formHiddenByMinimise_) {
+        formHiddenByMinimise_ = false;
         mainForm_->Show(SW_SHOWNORMAL);
     }
 }

@@ -1,48 +1,65 @@
 #pragma once
 // The application object: its title, the invisible application window that
-// carries the taskbar button and owns the note, the event loop, and the
-// start-up and shut-down order around the one form, the note.
+// carries the taskbar button and owns the form, the event loop, the error
+// box, and the start-up and shut-down order around the one form, the note.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class TForm1;
+#include "app/form.h"
 
-class TApplication {
+// The title from the executable's file name (before the application window
+// exists to hold it).
+std::string ComputeApplicationTitle();
+
+class TApplication : public FormHost {
 public:
-    // Computes the title and creates the application window.
+    // Computes the title and creates the application window; raises
+    // WindowNotCreated when it cannot.
     TApplication();
     // The program's end: hides every window the application window owns,
-    // destroys the note (which runs FormDestroy), then the window.
+    // destroys the form (after its FormDestroy), then the window.
     ~TApplication();
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    // Creates the note from its description (hidden) and runs FormCreate.
-    void CreateForm();
-    // Shows the note by the process's show command, then runs the event loop
+    // Creates the form from its description (hidden), owned by the
+    // application window, and runs its FormCreate. A form that cannot be
+    // created raises WindowNotCreated.
+    template <class Form>
+    void CreateForm() {
+        mainForm_ = std::make_unique<Form>(static_cast<FormHost&>(*this));
+        guarded(*this, [this] { mainForm_->FormCreate(); });
+    }
+    // Shows the form by the process's show command, then runs the event loop
     // until terminated.
     void Run(int showCommand);
 
-    // Fetches and dispatches one event (shortcut keys of the text area go to
-    // the note's menu first); false when the queue was empty.
+    // Fetches and dispatches one event (shortcut keys go to the form first);
+    // false when the queue was empty.
     bool ProcessMessage();
     // Dispatches events until the queue is empty or terminated.
     void ProcessMessages();
     // Asks the loop to end: the terminated flag is set when the resulting
     // quit message is fetched.
-    void Terminate();
+    void Terminate() override;
     bool Terminated() const { return terminated_; }
 
-    HWND Handle() const { return handle_; }
+    HWND Handle() const override { return handle_; }
     // The title, read back from the application window's text.
     std::string Title() const;
-    TForm1* MainForm() const { return mainForm_.get(); }
+    TForm* MainForm() const { return mainForm_.get(); }
+
+    // The error box: owned by the application window, captioned with the
+    // title.
+    void ReportError(const std::string& message) override;
+    void ReportFailure(const std::exception_ptr& failure) override;
 
     // For the application window's procedure.
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    ErrorReporter& Reporter() { return *this; }
 
 private:
     void CreateHandle();
@@ -52,15 +69,12 @@ private:
     void NormalizeTopMosts();
     void RestoreTopMosts();
     void SessionEnding();
-    // The note is hidden while the application is minimised.
+    // The form is hidden while the application is minimised.
     void ShowOwnedWhileRestored(WPARAM sizeType);
 
     HWND handle_ = nullptr;
     bool terminated_ = false;
     std::vector<HWND> topMosts_;
-    bool noteHiddenByMinimise_ = false;
-    std::unique_ptr<TForm1> mainForm_;
+    bool formHiddenByMinimise_ = false;
+    std::unique_ptr<TForm> mainForm_;
 };
-
-// The one application object of the process (created first by the entry).
-TApplication& Application();

@@ -13,6 +13,16 @@ private:
     std::string message_;
 };
 
+// A window or window class the platform would not create: the program
+// cannot go on without it.
+class WindowNotCreated : public Failure {
+public:
+    using Failure::Failure;
+};
+
+// The message of a caught failure, whatever was thrown.
+std::string failureMessage(const std::exception_ptr& failure);
+
 // Fills the pattern's one "%s" with the value, verbatim: the value may hold
 // "%" sequences of its own, so this is never a printf-style format.
 std::string substitute(const std::string& pattern, const std::string& value);

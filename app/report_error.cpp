@@ -2,10 +2,8 @@
 
 #include <windows.h>
 
-#include "app/application.h"
 #include "app/code_page.h"
 #include "app/error_text.h"
-#include "app/failure.h"
 #include "app/monitors.h"
 #include "app/task_windows.h"
 
@@ -41,16 +39,9 @@ private:
 
 }  // namespace
 
-std::string failureMessage(const std::exception& e) {
-    if (auto failure = dynamic_cast<const Failure*>(&e)) return failure->message();
-    return e.what();
-}
-
-void ReportError(const std::string& message) {
-    TApplication& application = Application();
+void ShowErrorBox(HWND owner, const std::string& caption, const std::string& message) {
     const std::string text = errorBoxText(message, systemLeadBytes());
-    const std::string caption = application.Title();
-    TaskWindowsDisabled disabled;
-    OwnerOnActiveMonitor placement(application.Handle());
-    MessageBoxA(application.Handle(), text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+    TaskWindowsDisabled disabled(owner);
+    OwnerOnActiveMonitor placement(owner);
+    MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
 }

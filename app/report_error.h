@@ -1,25 +1,39 @@
 #pragma once
 // The error box, the one way failures reach the user, and the dispatch
 // boundaries that catch a failure and show it there.
+#include <windows.h>
+
 #include <exception>
 #include <string>
 
-// A modal box owned by the application window: caption the application
-// title, an error icon, one OK button; "." appended by the error text rule.
-void ReportError(const std::string& message);
+// Where the dispatch boundaries send what they catch: the application.
+class ErrorReporter {
+public:
+    // The error box (see ShowErrorBox), owned by the application window.
+    virtual void ReportError(const std::string& message) = 0;
+    // A failure caught at a dispatch boundary: shown with ReportError; one
+    // that leaves the program without a window it needs ends the run.
+    virtual void ReportFailure(const std::exception_ptr& failure) = 0;
 
-// The message of a caught failure.
-std::string failureMessage(const std::exception& e);
+protected:
+    ~ErrorReporter() = default;
+};
 
-// Runs a handler at a dispatch boundary: a failure it raises is shown in
-// the error box and the handler simply stops. True when it ran through.
+// Runs a handler at a dispatch boundary: whatever it raises goes to the
+// reporter and the handler simply stops. True when it ran through.
 template <class Handler>
-bool guarded(Handler&& handler) {
+bool guarded(ErrorReporter& reporter, Handler&& handler) {
     try {
         handler();
         return true;
-    } catch (const std::exception& e) {
-        ReportError(failureMessage(e));
+    } catch (...) {
+        reporter.ReportFailure(std::current_exception());
         return false;
     }
 }
+
+// A modal box over the owner (none before the application has a window):
+// the caption, an error icon, one OK button, the message with "." appended
+// by the error text rule. The application's other windows are disabled
+// while it is open.
+void ShowErrorBox(HWND owner, const std::string& caption, const std::string& message);

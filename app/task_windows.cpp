@@ -1,7 +1,5 @@
 #include "app/task_windows.h"
 
-#include "app/application.h"
-
 namespace {
 
 BOOL CALLBACK collectEnabled(HWND window, LPARAM list) {
@@ -11,11 +9,10 @@ BOOL CALLBACK collectEnabled(HWND window, LPARAM list) {
 
 }  // namespace
 
-TaskWindowsDisabled::TaskWindowsDisabled() : active_(GetActiveWindow()), focus_(GetFocus()) {
+TaskWindowsDisabled::TaskWindowsDisabled(HWND application) : active_(GetActiveWindow()), focus_(GetFocus()) {
     EnumThreadWindows(GetCurrentThreadId(), collectEnabled, reinterpret_cast<LPARAM>(&disabled_));
     // The application window counts even while it is not shown, so that a
     // topmost note leaves the band while a box or dialog is open.
-    HWND application = Application().Handle();
     if (application && IsWindowEnabled(application) && !IsWindowVisible(application))
         disabled_.push_back(application);
     for (HWND window : disabled_) EnableWindow(window, FALSE);

@@ -8,7 +8,8 @@
 
 class TaskWindowsDisabled {
 public:
-    TaskWindowsDisabled();
+    // The application window counts even while hidden (none: no such window).
+    explicit TaskWindowsDisabled(HWND applicationWindow);
     ~TaskWindowsDisabled();
     TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
     TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;

@@ -1,11 +1,27 @@
 #pragma once
 // The one thin window procedure shape of the program: it binds the object
 // to its window at creation and dispatches every message to the object's
-// WndProc. It is a dispatch boundary: a failure escaping a handler is shown
-// in the error box and the message counts as handled.
+// WndProc. It is a dispatch boundary: whatever a handler raises goes to the
+// object's reporter, and the message gets the answer it would have had
+// without a handler where "handled" would be a wrong one.
 #include <windows.h>
 
 #include "app/report_error.h"
+
+// A hit test answered 0 would mean "nowhere", a paint or background left to
+// the default still gets validated, a colour query still gets a brush, and
+// the session may still end.
+inline LRESULT answerAfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCHITTEST:
+        case WM_PAINT:
+        case WM_ERASEBKGND:
+        case WM_CTLCOLOREDIT:
+        case WM_QUERYENDSESSION:
+            return DefWindowProcA(window, message, wParam, lParam);
+    }
+    return 0;
+}
 
 template <class Owner>
 LRESULT CALLBACK dispatchToOwner(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -18,8 +34,8 @@ LRESULT CALLBACK dispatchToOwner(HWND window, UINT message, WPARAM wParam, LPARA
     if (!owner || owner->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
     try {
         return owner->WndProc(message, wParam, lParam);
-    } catch (const std::exception& e) {
-        ReportError(failureMessage(e));
-        return 0;
+    } catch (...) {
+        owner->Reporter().ReportFailure(std::current_exception());
     }
+    return answerAfterFailure(window, message, wParam, lParam);
 }

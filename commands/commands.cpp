@@ -1,73 +1,70 @@
-// The menu's commands: each calls one appearance operation of the note and
-// then moves the check mark of its group.
-#include <initializer_list>
+// The menu's commands: each calls one operation of the note and then moves
+// the check mark of its group.
+#include "commands/note_commands.h"
 
-#include "note/form1.h"
-
-namespace {
-
-void moveCheck(std::initializer_list<TMenuItem*> unchecked, TMenuItem& checked) {
-    for (TMenuItem* item : unchecked) item->SetChecked(false);
-    checked.SetChecked(true);
+void TNoteCommands::moveCheck(std::initializer_list<const char*> unchecked, const char* checked) {
+    for (const char* name : unchecked) menu_.Item(name).SetChecked(false);
+    menu_.Item(checked).SetChecked(true);
 }
 
-}  // namespace
+void TNoteCommands::N1Click() { note_.Save(); }
 
-void TForm1::N2Click() {
-    SetNoteColour(kCreamYellow);
-    moveCheck({&N3, &N4, &N5}, N2);
+void TNoteCommands::N2Click() {
+    note_.SetNoteColour(kCreamYellow);
+    moveCheck({"N3", "N4", "N5"}, "N2");
 }
 
-void TForm1::N3Click() {
-    SetNoteColour(kPink);
-    moveCheck({&N2, &N4, &N5}, N3);
+void TNoteCommands::N3Click() {
+    note_.SetNoteColour(kPink);
+    moveCheck({"N2", "N4", "N5"}, "N3");
 }
 
-void TForm1::N4Click() {
-    SetNoteColour(kGrassGreen);
-    moveCheck({&N3, &N2, &N5}, N4);
+void TNoteCommands::N4Click() {
+    note_.SetNoteColour(kGrassGreen);
+    moveCheck({"N3", "N2", "N5"}, "N4");
 }
 
-void TForm1::N5Click() {
-    SetNoteColour(kSkyBlue);
-    moveCheck({&N3, &N4, &N2}, N5);
+void TNoteCommands::N5Click() {
+    note_.SetNoteColour(kSkyBlue);
+    moveCheck({"N3", "N4", "N2"}, "N5");
 }
 
-void TForm1::N6Click() {
-    SetFontSize(12);
-    moveCheck({&N7}, N6);
+void TNoteCommands::N6Click() {
+    note_.SetFontSize(12);
+    moveCheck({"N7"}, "N6");
 }
 
-void TForm1::N7Click() {
-    SetFontSize(9);
-    moveCheck({&N6}, N7);
+void TNoteCommands::N7Click() {
+    note_.SetFontSize(9);
+    moveCheck({"N6"}, "N7");
 }
 
-void TForm1::N9Click() {
-    SetOpacity(180);
-    moveCheck({&N10}, N9);
+void TNoteCommands::N9Click() {
+    note_.SetOpacity(180);
+    moveCheck({"N10"}, "N9");
 }
 
-void TForm1::N10Click() {
-    SetOpacity(255);
-    moveCheck({&N9}, N10);
+void TNoteCommands::N10Click() {
+    note_.SetOpacity(255);
+    moveCheck({"N9"}, "N10");
 }
 
-void TForm1::N11Click() {
-    bool inFront = !N11.Checked();
-    N11.SetChecked(inFront);
-    SetStayInFront(inFront);
+void TNoteCommands::N11Click() {
+    TMenuItem& item = menu_.Item("N11");
+    const bool inFront = !item.Checked();
+    item.SetChecked(inFront);
+    note_.SetStayInFront(inFront);
 }
 
-void TForm1::N13Click() { SetAlignment(Alignment::Left); }
+void TNoteCommands::N13Click() { note_.SetAlignment(Alignment::Left); }
 
-void TForm1::N14Click() { SetAlignment(Alignment::Centre); }
+void TNoteCommands::N14Click() { note_.SetAlignment(Alignment::Centre); }
 
-void TForm1::N8Click() { Close(); }
+void TNoteCommands::N8Click() { note_.Close(); }
 
-void TForm1::N12Click() { SelectAll(); }
+void TNoteCommands::N12Click() { note_.SelectAll(); }
 
-void TForm1::Click(TMenuItem& item) {
+void TNoteCommands::Click(TMenuItem& item) {
     if (!item.Enabled()) return;
     switch (item.Entry().command) {
         case Command::Save: return N1Click();

@@ -81,3 +81,9 @@ TMenuItem* TPopupMenu::ItemOfCommand(WPARAM id) const {
     WPARAM index = id - kFirstCommandId;
     return index < Items.size() ? Items[index] : nullptr;
 }
+
+TMenuItem& TPopupMenu::Item(const char* name) const {
+    for (TMenuItem* item : Items)
+        if (std::strcmp(item->Entry().name, name) == 0) return *item;
+    throw std::invalid_argument(std::string("no menu item ") + name);
+}

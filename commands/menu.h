@@ -30,8 +30,6 @@ private:
     bool visible_;
 };
 
-class TForm1;
-
 class TPopupMenu {
 public:
     // The items in menu order.
@@ -45,5 +43,7 @@ public:
     TMenuItem* FindShortCut(ShortCut pressed) const;
     // The item for a command identifier from WM_COMMAND, or nullptr.
     TMenuItem* ItemOfCommand(WPARAM id) const;
+    // The item of that name ("N1".."N14").
+    TMenuItem& Item(const char* name) const;
     static constexpr int kFirstCommandId = 100;
 };

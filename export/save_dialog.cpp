@@ -1,12 +1,10 @@
 #include "export/save_dialog.h"
 
-#include "app/application.h"
 #include "app/code_page.h"
 #include "app/monitors.h"
 #include "app/platform_function.h"
 #include "app/task_windows.h"
 #include "export/filter.h"
-#include "note/form1.h"
 
 namespace {
 
@@ -29,11 +27,11 @@ RECT monitorOrScreen(HWND window) {
     return full;
 }
 
-// Centred horizontally on the note's monitor with a third of the spare height
-// above it. The note is the application's only form, so it is the active
-// form whenever there is one.
-void placeDialog(HWND dialog) {
-    const RECT mon = monitorOrScreen(Application().MainForm()->Handle());
+// Centred horizontally on the form's monitor with a third of the spare
+// height above it. The note is the application's only form, so it is the
+// active form whenever there is one.
+void placeDialog(HWND dialog, HWND form) {
+    const RECT mon = monitorOrScreen(form);
     RECT box;
     GetWindowRect(dialog, &box);
     const int width = box.right - box.left;
@@ -56,16 +54,19 @@ GetSaveFileNameFn saveFileDialog() {
     return function;
 }
 
-// The hook runs in the dialog's inner child window; the dialog is its parent.
+// The hook runs in the dialog's inner child window; the dialog is its
+// parent. The form comes with the dialog's description.
 UINT_PTR CALLBACK dialogHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
-        placeDialog(GetParent(child));
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
+        const OPENFILENAMEA& dialog = *reinterpret_cast<const OFNOTIFYA*>(lParam)->lpOFN;
+        placeDialog(GetParent(child), reinterpret_cast<HWND>(dialog.lCustData));
+    }
     return 0;
 }
 
 }  // namespace
 
-bool TSaveDialog::Execute() {
+bool TSaveDialog::Execute(HWND applicationWindow, HWND form) {
     const GetSaveFileNameFn getSaveFileName = saveFileDialog();
     if (!getSaveFileName) return false;
     const std::string filter = platformFilter(Filter, systemLeadBytes());
@@ -74,7 +75,7 @@ bool TSaveDialog::Execute() {
 
     OPENFILENAMEA dialog{};
     dialog.lStructSize = openFileNameSize();
-    dialog.hwndOwner = Application().Handle();
+    dialog.hwndOwner = applicationWindow;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName;
@@ -82,10 +83,11 @@ bool TSaveDialog::Execute() {
     dialog.lpstrDefExt = DefaultExt.c_str();
     dialog.Flags = Options | OFN_EXPLORER | OFN_ENABLEHOOK;
     dialog.lpfnHook = dialogHook;
+    dialog.lCustData = reinterpret_cast<LPARAM>(form);
 
     bool confirmed;
     {
-        TaskWindowsDisabled otherWindows;
+        TaskWindowsDisabled otherWindows(applicationWindow);
         confirmed = getSaveFileName(&dialog) != FALSE;
     }
     if (confirmed) FileName = fileName;

@@ -1,7 +1,7 @@
 #pragma once
 // The save-file dialog component: asks for a file name with the platform's
 // Explorer-style dialog, owned by the application window and placed on the
-// monitor of the active form.
+// monitor of the form it is for.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -15,5 +15,7 @@ public:
     std::string FileName;
 
     // True when the user confirmed a name; FileName then holds its full path.
-    bool Execute();
+    // The dialog's owner is the application window; it is placed on the
+    // form's monitor.
+    bool Execute(HWND applicationWindow, HWND form);
 };

@@ -1,7 +1,8 @@
 #include "note/form1.h"
 
-#include "app/application.h"
+#include "app/window_class.h"
 #include "app/window_procedure.h"
+#include "export/save_command.h"
 #include "note/grip.h"
 #include "note/layered.h"
 
@@ -10,16 +11,13 @@ namespace {
 const char kClassName[] = "TForm1";
 
 void registerClass() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.style = CS_DBLCLKS;
-        windowClass.lpfnWndProc = dispatchToOwner<TForm1>;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
-    (void)registered;
+    WNDCLASSA windowClass{};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = dispatchToOwner<TForm1>;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kClassName;
+    registerWindowClass(windowClass);
 }
 
 void placeInBand(HWND window) {
@@ -31,24 +29,54 @@ RECT gripPictureRect(SIZE window) {
     return RECT{origin.x, origin.y, origin.x + kGripSide, origin.y + kGripSide};
 }
 
+// BeginPaint and EndPaint as a pair, whatever happens between them.
+class PaintSession {
+public:
+    explicit PaintSession(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~PaintSession() { EndPaint(window_, &paint_); }
+    PaintSession(const PaintSession&) = delete;
+    PaintSession& operator=(const PaintSession&) = delete;
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
 }  // namespace
 
-TForm1::TForm1(HWND owner) : owner_(owner) {
+TForm1::TForm1(FormHost& host) : Commands(*this, PopupMenu1, host), host_(host) {
     PopupMenu1.Items = {&N1, &N2, &N3, &N4, &N5, &N6, &N7, &N9, &N10, &N11, &N13, &N14, &N8, &N12};
-    Memo1.OnContextPopup = [this](POINT screen) { OpenContextMenu(screen); };
+    Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();
     described_ = true;
 }
 
-TForm1::~TForm1() { DestroyHandle(); }
+TForm1::~TForm1() {
+    DestroyHandle();
+    // The accessor and its key are never released: the process end frees
+    // them, so nothing of the store is touched after FormDestroy.
+    SettingsKey.release();
+}
 
 void TForm1::CreateHandle() {
     registerClass();
     const DWORD exStyle = layeredWindowAttributes() ? WS_EX_LAYERED : 0;
-    handle_ = CreateWindowExA(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                              bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
-                              owner_, nullptr, GetModuleHandleA(nullptr), this);
+    handle_ = createWindow(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
+                           bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
+                           host_.Handle(), nullptr, this);
     gripAt_ = SIZE{Width(), Height()};
+    try {
+        CreateParts();
+    } catch (...) {
+        // No half-made note: the window goes with the parts made so far.
+        DestroyHandle();
+        throw;
+    }
+}
+
+void TForm1::CreateParts() {
     ApplyOpacity();
     Memo1.CreateHandle(handle_);
     TPanel* panels[] = {&Panel1, &Panel2, &Panel3, &Panel4};
@@ -79,6 +107,11 @@ void TForm1::DockPanels() {
     Panel3.SetBounds(strips.right);
 }
 
+void TForm1::Paint() {
+    PaintSession paint(handle_);
+    Image1.Paint(paint.dc(), gripAt_.cx, gripAt_.cy);
+}
+
 void TForm1::PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(handle_, &client);
@@ -105,12 +138,20 @@ void TForm1::MoveGripPicture() {
 
 void TForm1::Show(int showCommand) {
     ShowWindow(handle_, showCommand);
-    SetFocus(Memo1.Handle());
+    FocusActiveControl();
 }
 
 void TForm1::Hide() { ShowWindow(handle_, SW_HIDE); }
 
-void TForm1::Close() { Application().Terminate(); }
+void TForm1::Close() { host_.Terminate(); }
+
+void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
+
+bool TForm1::IsShortCut(const MSG& keyMessage) {
+    return keyMessage.hwnd == Memo1.Handle() && Commands.IsShortCut(keyMessage);
+}
+
+void TForm1::Save() { SaveText(SaveDialog1, host_.Handle(), handle_, Text()); }
 
 void TForm1::OpenContextMenu(POINT screen) {
     SetFocus(Memo1.Handle());
@@ -129,23 +170,19 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(handle_, &paint);
-            Image1.Paint(dc, gripAt_.cx, gripAt_.cy);
-            EndPaint(handle_, &paint);
+        case WM_PAINT:
+            Paint();
             return 0;
-        }
         case WM_CTLCOLOREDIT:
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             SetBkColor(reinterpret_cast<HDC>(wParam), Memo1.Colour());
             return reinterpret_cast<LRESULT>(Memo1.Brush());
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0)
-                if (TMenuItem* item = PopupMenu1.ItemOfCommand(LOWORD(wParam))) Click(*item);
+                if (TMenuItem* item = PopupMenu1.ItemOfCommand(LOWORD(wParam))) Commands.Click(*item);
             return 0;
         case WM_SETFOCUS:
-            SetFocus(Memo1.Handle());
+            FocusActiveControl();
             return 0;
         case WM_CLOSE:
             Close();

@@ -4,29 +4,26 @@
 // applies it to each platform window it creates.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "app/form.h"
 #include "commands/menu.h"
+#include "commands/note_commands.h"
 #include "export/save_dialog.h"
 #include "note/image.h"
 #include "note/memo.h"
 #include "note/panel.h"
+#include "store/registry.h"
+#include "store/stored_note.h"
 
-class TRegistry;
-
-// The note colours, 0x00BBGGRR.
-constexpr COLORREF kCreamYellow = 0xAAFFFF;
-constexpr COLORREF kPink = 0xFFD5FF;
-constexpr COLORREF kGrassGreen = 0xAAFFAA;
-constexpr COLORREF kSkyBlue = 0xFFFFAA;
-
-class TForm1 {
+class TForm1 : public TForm, public NoteOperations, public StoredNote {
 public:
-    // Creates the note from its description, its platform window hidden,
-    // owned by the given window (the application window).
-    explicit TForm1(HWND owner);
+    // Creates the note from its description, its platform window hidden and
+    // owned by the host's window; raises WindowNotCreated when it cannot.
+    explicit TForm1(FormHost& host);
     // Destroys the platform windows; FormDestroy is the caller's step.
-    ~TForm1();
+    ~TForm1() override;
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
@@ -39,36 +36,26 @@ public:
     TSaveDialog SaveDialog1;
     TMenuItem N12{"N12"}, N13{"N13"}, N14{"N14"};
     TImage Image1;
+    // The menu's commands (N1Click ...), acting on this note.
+    TNoteCommands Commands;
 
     // Event handlers.
-    void FormCreate();
-    void FormDestroy();
+    void FormCreate() override;
+    void FormDestroy() override;
     // Writes text, position and size to the settings store.
-    void SaveSettings();
+    void SaveSettings() override;
     void FormResize();
     int FormHitTest(LPARAM screenPoint);
-    void N1Click();
-    void N2Click();
-    void N3Click();
-    void N4Click();
-    void N5Click();
-    void N6Click();
-    void N7Click();
-    void N8Click();
-    void N9Click();
-    void N10Click();
-    void N11Click();
-    void N12Click();
-    void N13Click();
-    void N14Click();
 
     // Appearance operations; none of them touches a check mark.
-    void SetNoteColour(COLORREF colour);
-    void SetFontSize(int points);
-    void SetOpacity(int opacity);
-    void SetStayInFront(bool inFront);
-    void SetAlignment(Alignment alignment);
-    void SelectAll();
+    void SetNoteColour(COLORREF colour) override;
+    void SetFontSize(int points) override;
+    void SetOpacity(int opacity) override;
+    void SetStayInFront(bool inFront) override;
+    void SetAlignment(Alignment alignment) override;
+    void SelectAll() override;
+    // Saves the text to the file chosen in SaveDialog1.
+    void Save() override;
 
     COLORREF NoteColour() const { return colour_; }
     int Opacity() const { return opacity_; }
@@ -77,43 +64,42 @@ public:
 
     // Geometry of the window's outer bounds; setting a size resizes the
     // platform window at once (and so runs the layout rule).
-    int Left() const;
-    int Top() const;
-    int Width() const;
-    int Height() const;
-    void SetLeft(int left);
-    void SetTop(int top);
-    void SetWidth(int width);
-    void SetHeight(int height);
+    int Left() const override;
+    int Top() const override;
+    int Width() const override;
+    int Height() const override;
+    void SetLeft(int left) override;
+    void SetTop(int top) override;
+    void SetWidth(int width) override;
+    void SetHeight(int height) override;
 
     // The text area's whole text.
-    std::string Text() const;
-    void SetText(const std::string& text);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
 
-    HWND Handle() const { return handle_; }
-    void Show(int showCommand);
-    void Hide();
-    // A close request: ends the program through the shut-down sequence.
-    void Close();
-    // Runs the command of the menu item whose shortcut the key message
-    // carries; true when the key was a shortcut and so is consumed.
-    bool IsShortCut(const MSG& keyMessage);
-    // Runs the command of a menu item.
-    void Click(TMenuItem& item);
+    HWND Handle() const override { return handle_; }
+    void Show(int showCommand) override;
+    void Hide() override;
+    void Close() override;
+    void FocusActiveControl() override;
+    bool IsShortCut(const MSG& keyMessage) override;
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
+    ErrorReporter& Reporter() { return host_; }
 
 private:
     void CreateHandle();
+    void CreateParts();
     void DestroyHandle();
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
     void OpenContextMenu(POINT screen);
     void DockPanels();
+    void Paint();
     void PaintBackground(HDC dc);
     void MoveGripPicture();
 
-    HWND owner_;
+    FormHost& host_;
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
     RECT bounds_{263, 142, 263 + 188, 142 + 89};
@@ -123,5 +109,7 @@ private:
     int opacity_ = 255;
     bool stayInFront_ = true;
     Alignment alignment_ = Alignment::Left;
-    TRegistry* SettingsKey = nullptr;  // created by FormCreate, never released
+    // Created by FormCreate and held for the whole run: its key stays open
+    // until the process ends.
+    std::unique_ptr<TRegistry> SettingsKey;
 };

@@ -6,8 +6,7 @@
 void TForm1::FormCreate() {
     FormResize();
     SetNoteColour(kCreamYellow);
-    // Held for the whole run; its key stays open until the process ends.
-    SettingsKey = new TRegistry;
+    SettingsKey = std::make_unique<TRegistry>();
     OpenNoteSettings(*SettingsKey);
     // The restored text and sizes reach the text area once, at the end (or
     // at a failure): the user sees only the final state.

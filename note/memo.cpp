@@ -1,6 +1,6 @@
 #include "note/memo.h"
 
-#include "app/report_error.h"
+#include "app/window_class.h"
 
 namespace {
 
@@ -22,8 +22,8 @@ HFONT createFont(int height) {
 }  // namespace
 
 void TMemo::CreateHandle(HWND parent) {
-    handle_ = CreateWindowExA(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
-                              bounds_.height, parent, reinterpret_cast<HMENU>(1), GetModuleHandleA(nullptr), nullptr);
+    handle_ = createWindow(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
+                           bounds_.height, parent, reinterpret_cast<HMENU>(1), nullptr);
     SetPropA(handle_, kSelfProperty, this);
     editProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMemo::SubclassProc)));
@@ -124,7 +124,7 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, L
             GetWindowRect(window, &rect);
             screen = POINT{rect.left, rect.top};
         }
-        if (memo->OnContextPopup) guarded([&] { memo->OnContextPopup(screen); });
+        if (memo->OnContextPopup) memo->OnContextPopup(screen);
         return 0;
     }
     return CallWindowProcA(editProc, window, message, wParam, lParam);

@@ -6,10 +6,9 @@
 #include <functional>
 #include <string>
 
+#include "commands/alignment.h"
 #include "note/gdi.h"
 #include "note/layout_rule.h"
-
-enum class Alignment { Left, Centre };
 
 class TMemo {
 public:
@@ -17,7 +16,8 @@ public:
     // the keyboard (which carries none) the text area's top-left on screen.
     std::function<void(POINT screen)> OnContextPopup;
 
-    // Creates the edit control from the recorded properties.
+    // Creates the edit control from the recorded properties; raises
+    // WindowNotCreated when it cannot.
     void CreateHandle(HWND parent);
     // Destroys it, keeping its text as a recorded property.
     void DestroyHandle();

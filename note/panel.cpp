@@ -1,19 +1,18 @@
 #include "note/panel.h"
 
+#include "app/window_class.h"
+
 namespace {
 
 const char kClassName[] = "TPanel";
 
 void registerClass() {
-    static const bool registered = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        windowClass.lpszClassName = kClassName;
-        return RegisterClassA(&windowClass) != 0;
-    }();
-    (void)registered;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kClassName;
+    registerWindowClass(windowClass);
 }
 
 }  // namespace
@@ -21,10 +20,9 @@ void registerClass() {
 void TPanel::CreateHandle(HWND parent, int tabOrder) {
     registerClass();
     // Disabled: the pointer over a strip acts on the note beneath it.
-    handle_ = CreateWindowExA(0, kClassName, "Panel1", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
-                              bounds_.left, bounds_.top, bounds_.width, bounds_.height, parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + tabOrder)), GetModuleHandleA(nullptr),
-                              nullptr);
+    handle_ = createWindow(0, kClassName, "Panel1", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
+                           bounds_.left, bounds_.top, bounds_.width, bounds_.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + tabOrder)), nullptr);
 }
 
 void TPanel::DestroyHandle() {

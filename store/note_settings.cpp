@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "note/form1.h"
 #include "store/registry.h"
 #include "store/text_to_int.h"
 
@@ -10,7 +9,7 @@ namespace {
 
 // Initialises a store that has not been marked as started: the note opens
 // small in the top-left corner with empty text.
-void MarkFirstRun(TRegistry& key, TForm1& note) {
+void MarkFirstRun(TRegistry& key, StoredNote& note) {
     key.WriteString("first", "1");
     note.SetTop(10);
     note.SetLeft(10);
@@ -35,7 +34,7 @@ void OpenNoteSettings(TRegistry& key) {
 
 // Each value is applied as soon as it is read, so a failure leaves the
 // values before it in effect.
-void RestoreNote(TRegistry& key, TForm1& note) {
+void RestoreNote(TRegistry& key, StoredNote& note) {
     if (key.ReadString("first") != "1") {
         MarkFirstRun(key, note);
         return;
@@ -47,7 +46,7 @@ void RestoreNote(TRegistry& key, TForm1& note) {
     note.SetWidth(textToInt(key.ReadString("width")));
 }
 
-void SaveNote(TRegistry& key, TForm1& note) {
+void SaveNote(TRegistry& key, const StoredNote& note) {
     key.WriteString("max", note.Text());
     key.WriteString("top", std::to_string(note.Top()));
     key.WriteString("left", std::to_string(note.Left()));

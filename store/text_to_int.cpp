@@ -1,9 +1,9 @@
 #include "store/text_to_int.h"
 
 #include "app/failure.h"
+#include "store/messages.h"
 
 namespace {
-const char* const kNotAnInteger = "'%s' 不是一个有效的整形值";
 constexpr int kMaxSignificantHexDigits = 8;
 constexpr std::int64_t kLargestMagnitude = 2147483648LL;  // of the smallest int32
 

@@ -2,15 +2,16 @@
 // through real input and the note's own message handling.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <thread>
 #include <string>
 #include <vector>
 
+#include "commands/menu_items.h"
+#include "commands/shortcut.h"
 #include "export/file_api.h"
 #include "note/form1.h"
+#include "tests/win32/support/files.h"
 #include "tests/win32/support/in_process_note.h"
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
@@ -169,21 +170,19 @@ protected:
 
 COLORREF pixelAt(POINT screen) { return screenPixel(screen.x, screen.y); }
 
+// The shown items' texts from the item table: caption, on code page 936
+// the access key given from the end of the key list, then the shortcut.
 std::vector<std::string> expectedTexts() {
-    const bool keys = chineseCodePage();
-    auto item = [keys](const char* caption, const char* key, const char* shortcut) {
-        std::string text = caption;
-        if (keys) text += std::string("(&") + key + ")";
-        if (*shortcut) text += std::string("\t") + shortcut;
-        return text;
-    };
-    return {item("保存", "N", "Ctrl+S"),       item("米黄色", "O", ""),
-            item("粉红色", "P", ""),           item("草绿色", "Q", ""),
-            item("天蓝色", "R", ""),           item("大字体", "S", ""),
-            item("小字体", "T", ""),           item("半透明", "U", ""),
-            item("不透明", "V", ""),           item("前端显示", "W", "Ctrl+T"),
-            item("对齐左边", "X", "Ctrl+L"),   item("对齐中间", "Y", "Ctrl+E"),
-            item("退出", "Z", "Ctrl+Q")};
+    const char* keys = "NOPQRSTUVWXYZ";
+    std::vector<std::string> texts;
+    for (const MenuItemEntry& entry : kMenuItems) {
+        if (!entry.visible) continue;
+        std::string text = entry.caption;
+        if (chineseCodePage()) text += std::string("(&") + keys[texts.size()] + ")";
+        if (entry.shortCut) text += "\t" + shortCutText(entry.shortCut);
+        texts.push_back(text);
+    }
+    return texts;
 }
 
 TEST_F(CommandsTest, RightClickInTheTextShowsThirteenItemsWithTheirTextsMarksAndIds) {
@@ -413,9 +412,7 @@ class SaveShortcut : public CommandsTest {
 protected:
     void SetUp() override {
         CommandsTest::SetUp();
-        char folder[MAX_PATH] = {};
-        GetTempPathA(MAX_PATH, folder);
-        path_ = std::string(folder) + "tarvissel_commands_save.txt";
+        path_ = tempFilePath("tarvissel_commands_save.txt");
         DeleteFileA(path_.c_str());
         note().SaveDialog1.FileName = path_;
     }
@@ -424,10 +421,7 @@ protected:
         note().SaveDialog1.FileName.clear();
         DeleteFileA(path_.c_str());
     }
-    std::string saved() const {
-        std::ifstream file(path_, std::ios::binary);
-        return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "(no file)";
-    }
+    std::string saved() const { return fileBytes(path_); }
     bool savedSoon() const {
         return pumpUntil([this] { return GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; });
     }

@@ -1,32 +1,37 @@
-// Failures of the platform calls injected through the registry and file
-// call tables, with the application and its note running in this process:
-// each failure is reported once in the error box, the program goes on with
-// what it had, what was written before the failure stays, and no registry
-// key or file handle is left open but the settings key the note holds for
-// the whole run.
+// Failures of the platform calls injected through the registry, file and
+// window call tables, with the application and its note running in this
+// process: each failure is reported once in the error box, the program goes
+// on with what it had (or, without a window it needs, ends saving the
+// note), what was written before the failure stays, and no registry key or
+// file handle is left open but the settings key the note holds for the
+// whole run. And the window procedure's boundary with handlers that fail.
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/application.h"
 #include "app/report_error.h"
+#include "app/window_class.h"
+#include "app/window_procedure.h"
 #include "export/file_api.h"
 #include "note/form1.h"
 #include "store/registry_api.h"
+#include "tests/win32/support/files.h"
 #include "tests/win32/support/message_box.h"
+#include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/test_host.h"
 
 namespace {
-
-const std::string kSettingsPath = "software\\Vessan\\Ordeluma\\位置";
 
 // --- The registry seam: counts open keys and fails the chosen call. ---
 
@@ -101,6 +106,21 @@ BOOL WINAPI countingFileClose(HANDLE file) {
     return CloseHandle(file);
 }
 
+// --- The window seam: refuses the chosen class. ---
+
+std::string refusedClass;
+
+ATOM WINAPI failingRegister(const WNDCLASSA* windowClass) {
+    if (refusedClass == windowClass->lpszClassName) return 0;
+    return RegisterClassA(windowClass);
+}
+
+HWND WINAPI failingCreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y, int width,
+                                int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
+    if (refusedClass == className) return nullptr;
+    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
+}
+
 // Answers every error box of this process, as a user pressing OK would, and
 // keeps their texts.
 class BoxAnswerer {
@@ -142,13 +162,9 @@ private:
 
 using Texts = std::vector<std::string>;
 
-std::string stored(const std::string& name, const std::string& path = kSettingsPath) {
+std::string stored(const std::string& name, const std::string& path = kSettingsKeyPath) {
     const RawValue value = readRawValue(HKEY_CURRENT_USER, path, name);
     return value.found ? value.data.substr(0, value.data.find('\0')) : "<missing>";
-}
-
-void storeString(const std::string& name, const std::string& text) {
-    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text + '\0');
 }
 
 class FaultInjection : public ::testing::Test {
@@ -163,11 +179,14 @@ protected:
         fileApi().createFile = &failingFileCreate;
         fileApi().writeFile = &failingWrite;
         fileApi().closeHandle = &countingFileClose;
+        windowApi().registerClass = &failingRegister;
+        windowApi().createWindow = &failingCreateWindow;
     }
     void TearDown() override {
         registryApi() = RegistryApi{};
         fileApi() = FileApi{};
-        refusedCreate = refusedRead = refusedWrite = "";
+        windowApi() = WindowApi{};
+        refusedCreate = refusedRead = refusedWrite = refusedClass = "";
         refuseFileCreate = refuseFileWrite = false;
         openKeys.clear();
         openFiles.clear();
@@ -175,28 +194,17 @@ protected:
         DeleteFileA(exportPath().c_str());
     }
 
-    static void storeComplete() {
-        storeString("first", "1");
-        storeString("max", "stored text");
-        storeString("top", "200");
-        storeString("left", "300");
-        storeString("height", "120");
-        storeString("width", "180");
-    }
+    static void storeComplete() { writeCompleteStore("stored text", "200", "300", "120", "180"); }
 
-    static std::string exportPath() {
-        char dir[MAX_PATH];
-        GetTempPathA(MAX_PATH, dir);
-        return std::string(dir) + "tarvissel-fault-test.txt";
-    }
+    static std::string exportPath() { return tempFilePath("tarvissel-fault-test.txt"); }
 
     // Starts the application with its note; the errors shown at start-up.
     Texts start() {
         application_ = std::make_unique<TApplication>();
-        application_->CreateForm();
+        application_->CreateForm<TForm1>();
         return boxes_.texts();
     }
-    TForm1& note() { return *application_->MainForm(); }
+    TForm1& note() { return static_cast<TForm1&>(*application_->MainForm()); }
     // Ends it as the program ends: the note's shut-down step saves. All the
     // errors shown in the run.
     Texts end() {
@@ -208,10 +216,6 @@ protected:
     std::unique_ptr<TApplication> application_;
 };
 
-// Left, top, width, height.
-std::vector<int> geometryOf(const TForm1& note) { return {note.Left(), note.Top(), note.Width(), note.Height()}; }
-const std::vector<int> kDescribed{263, 142, 188, 89};
-
 TEST_F(FaultInjection, AKeyThatCannotBeCreatedLeavesTheDescribedNoteSavedWhereOpenStopped) {
     refusedCreate = "位置";
     EXPECT_EQ(start(), Texts{"创建主键 位置 失败."});
@@ -219,7 +223,7 @@ TEST_F(FaultInjection, AKeyThatCannotBeCreatedLeavesTheDescribedNoteSavedWhereOp
     EXPECT_EQ(note().Text(), "");
     note().SetText("typed");
     EXPECT_EQ(end(), Texts{"创建主键 位置 失败."});
-    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsPath));
+    EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKeyPath));
     EXPECT_EQ(stored("max", "software\\Vessan\\Ordeluma"), "typed");
     EXPECT_EQ(stored("width", "software\\Vessan\\Ordeluma"), "188");
     EXPECT_EQ(openKeys.size(), 1u) << "only the key the note holds stays open";
@@ -239,18 +243,18 @@ TEST_F(FaultInjection, AReadThatFailsStopsTheRestoreKeepingWhatCameBefore) {
 
 TEST_F(FaultInjection, AValueOfAnotherTypeOrNoNumberStopsTheRestoreThere) {
     storeComplete();
-    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, "left", REG_DWORD, std::string(4, '\x01'));
+    writeRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, "left", REG_DWORD, std::string(4, '\x01'));
     EXPECT_EQ(start(), Texts{"'left' 的数据类型是无效的."});
-    EXPECT_EQ(geometryOf(note()), (std::vector<int>{263, 200, 188, 89}));
+    EXPECT_EQ(geometryOf(note()), (Geometry{263, 200, 188, 89}));
     end();
 
     storeComplete();
-    storeString("height", "12 ");
+    writeSettingsString("height", "12 ");
     BoxAnswerer again;
     application_ = std::make_unique<TApplication>();
-    application_->CreateForm();
+    application_->CreateForm<TForm1>();
     EXPECT_EQ(again.texts(), Texts{"'12 ' 不是一个有效的整形值."});
-    EXPECT_EQ(geometryOf(note()), (std::vector<int>{300, 200, 188, 89}));
+    EXPECT_EQ(geometryOf(note()), (Geometry{300, 200, 188, 89}));
     application_.reset();
     EXPECT_EQ(again.stop().size(), 1u);
     EXPECT_EQ(stored("height"), "89");
@@ -272,16 +276,11 @@ TEST_F(FaultInjection, AWriteThatFailsAtShutDownKeepsTheValuesWrittenBeforeIt) {
     EXPECT_EQ(openKeys.size(), 1u);
 }
 
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST_F(FaultInjection, AnExportThatFailsIsReportedAndTheNextSaveWritesTheSameFile) {
     EXPECT_EQ(start(), Texts{});
     note().SetText("line 1\r\nline 2");
     note().SaveDialog1.FileName = exportPath();  // chosen earlier in the run
-    const auto save = [this] { return guarded([this] { note().N1Click(); }); };
+    const auto save = [this] { return guarded(*application_, [this] { note().Commands.N1Click(); }); };
 
     refuseFileCreate = true;
     EXPECT_FALSE(save());
@@ -294,6 +293,74 @@ TEST_F(FaultInjection, AnExportThatFailsIsReportedAndTheNextSaveWritesTheSameFil
     EXPECT_TRUE(openFiles.empty());
     EXPECT_EQ(fileBytes(exportPath()), "line 1\r\nline 2");
     EXPECT_EQ(end(), (Texts{"不能创建文件 " + exportPath() + ".", "写流出错."}));
+}
+
+TEST_F(FaultInjection, AWindowThatCannotBeCreatedIsReportedAndTheRunEndsSavingTheNote) {
+    refusedClass = "TApplication";
+    EXPECT_THROW(TApplication(), WindowNotCreated);
+
+    // No window of the class is left, so the next note registers it anew.
+    UnregisterClassA("TForm1", GetModuleHandleA(nullptr));
+    refusedClass = "TForm1";
+    application_ = std::make_unique<TApplication>();
+    EXPECT_FALSE(guarded(*application_, [this] { application_->CreateForm<TForm1>(); }));
+    refusedClass = "";
+    application_->ProcessMessages();
+    EXPECT_TRUE(application_->Terminated());
+    EXPECT_EQ(end(), Texts{"不能注册窗口类 TForm1."});
+
+    BoxAnswerer again;
+    start();
+    note().SetText("typed");
+    refusedClass = "EDIT";
+    SendMessageA(note().Handle(), WM_COMMAND, TPopupMenu::kFirstCommandId + 11, 0);  // align centre
+    application_->ProcessMessages();
+    EXPECT_TRUE(application_->Terminated());
+    application_.reset();
+    EXPECT_EQ(again.stop(), Texts{"不能创建窗口 EDIT."});
+    EXPECT_EQ(stored("max"), "typed") << "the text of the lost text area is saved";
+}
+
+// A window whose handlers fail as the test says, at the dispatch boundary.
+struct FailingWindow {
+    HWND handle = nullptr;
+    TestHost host;
+    std::function<void(UINT message)> handler;
+    HWND Handle() const { return handle; }
+    ErrorReporter& Reporter() { return host; }
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+        handler(message);
+        return DefWindowProcA(handle, message, wParam, lParam);
+    }
+};
+
+TEST_F(FaultInjection, AFailingHandlerIsReportedAndTheMessageGetsTheDefaultAnswerWhereZeroIsWrong) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = dispatchToOwner<FailingWindow>;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "FailingWindow";
+    registerWindowClass(windowClass);
+    FailingWindow window;
+    window.handler = [](UINT) {};
+    window.handle = createWindow(0, "FailingWindow", "", WS_POPUP | WS_VISIBLE, 10, 10, 50, 50, nullptr, nullptr,
+                                 &window);
+
+    window.handler = [](UINT message) {
+        if (message == WM_NCHITTEST) throw 42;
+        if (message == WM_USER) throw std::runtime_error("refused");
+    };
+    EXPECT_EQ(SendMessageA(window.handle, WM_NCHITTEST, 0, MAKELPARAM(20, 20)), HTCLIENT);
+    EXPECT_EQ(SendMessageA(window.handle, WM_USER, 0, 0), 0);
+    EXPECT_EQ(window.host.reported, (Texts{"未知错误", "refused"}));
+
+    window.handler = [](UINT message) {
+        if (message == WM_PAINT) throw std::runtime_error("paint");
+    };
+    InvalidateRect(window.handle, nullptr, TRUE);
+    UpdateWindow(window.handle);
+    EXPECT_FALSE(GetUpdateRect(window.handle, nullptr, FALSE)) << "the failed paint was still validated";
+    EXPECT_EQ(window.host.reported.back(), "paint");
+    DestroyWindow(window.handle);
 }
 
 }  // namespace

@@ -23,29 +23,6 @@ void expectBounds(HWND window, int left, int top, int width, int height) {
     EXPECT_EQ(rect.bottom - rect.top, height);
 }
 
-HWND textArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
-
-std::string noteText(HWND note) {
-    HWND edit = textArea(note);
-    std::string text(static_cast<size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
-    text.resize(static_cast<size_t>(SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
-    return text;
-}
-
-void setNoteText(HWND note, const std::string& text) {
-    SendMessageA(textArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void writeCompleteStore(const std::string& text, const char* top, const char* left, const char* height,
-                        const char* width) {
-    writeSettingsString("first", "1");
-    writeSettingsString("max", text);
-    writeSettingsString("top", top);
-    writeSettingsString("left", left);
-    writeSettingsString("height", height);
-    writeSettingsString("width", width);
-}
-
 // Closes the note normally and waits for the program to end.
 void closeAndWait(RunningProgram& program) {
     program.closeNote();

@@ -7,21 +7,11 @@
 
 #include "note/form1.h"
 #include "note/layout_rule.h"
-#include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/test_host.h"
+#include "tests/win32/support/windows_of_process.h"
 
 namespace {
-
-const std::string kSettingsPath = "software\\Vessan\\Ordeluma\\位置";
-
-void storeString(const std::string& name, const std::string& text) {
-    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text + '\0');
-}
-
-std::string controlText(HWND edit) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(edit, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
 
 Bounds controlBounds(HWND edit) {
     RECT rect;
@@ -39,28 +29,24 @@ std::string longText() {
 
 class NoteRestoreTest : public ::testing::Test {
 protected:
-    void SetUp() override { deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan"); }
-    void TearDown() override { deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan"); }
+    void SetUp() override { deleteVessanTree(); }
+    void TearDown() override { deleteVessanTree(); }
     void storeComplete(const std::string& text, const char* width) {
-        storeString("first", "1");
-        storeString("max", text);
-        storeString("top", "200");
-        storeString("left", "300");
-        storeString("height", "160");
-        storeString("width", width);
+        writeCompleteStore(text, "200", "300", "160", width);
     }
     void expectTextAreaFits() {
         EXPECT_EQ(controlBounds(note.Memo1.Handle()), textAreaBounds(note.Width(), note.Height()));
     }
 
-    TForm1 note{nullptr};
+    TestHost host;
+    TForm1 note{host};
 };
 
 TEST_F(NoteRestoreTest, TheTextAreaHoldsTheStoredTextAtTheStoredSize) {
     const std::string text = longText();
     storeComplete(text, "240");
     note.FormCreate();
-    EXPECT_EQ(controlText(note.Memo1.Handle()), text);
+    EXPECT_EQ(windowText(note.Memo1.Handle()), text);
     EXPECT_EQ(note.Text(), text);
     EXPECT_EQ(note.Width(), 240);
     EXPECT_EQ(note.Height(), 160);
@@ -77,7 +63,7 @@ TEST_F(NoteRestoreTest, AFailingValueLeavesTheTextAndTheSizesBeforeItInTheTextAr
     const std::string text = longText();
     storeComplete(text, "wide");
     EXPECT_ANY_THROW(note.FormCreate());  // reported by the caller's guard
-    EXPECT_EQ(controlText(note.Memo1.Handle()), text);
+    EXPECT_EQ(windowText(note.Memo1.Handle()), text);
     EXPECT_EQ(note.Height(), 160);
     EXPECT_EQ(note.Width(), 188);
     expectTextAreaFits();
@@ -87,7 +73,7 @@ TEST_F(NoteRestoreTest, LaterChangesReachTheTextAreaAtOnce) {
     storeComplete("before", "240");
     note.FormCreate();
     note.SetText("after");
-    EXPECT_EQ(controlText(note.Memo1.Handle()), "after");
+    EXPECT_EQ(windowText(note.Memo1.Handle()), "after");
     note.SetWidth(300);
     expectTextAreaFits();
 }

@@ -20,8 +20,8 @@ protected:
     void SetUp() override {
         deleteVessanTree();
         application = std::make_unique<TApplication>();
-        application->CreateForm();
-        note = application->MainForm();
+        application->CreateForm<TForm1>();
+        note = static_cast<TForm1*>(application->MainForm());
     }
     void TearDown() override {
         application.reset();
@@ -249,7 +249,7 @@ TEST_F(NoteWindow, ErrorBoxIsOwnedByTheApplicationAndNeverHiddenBehindTheNote) {
         noteWasEnabled = IsWindowEnabled(note->Handle());
         pressed = pressOk(box);
     });
-    ReportError("不能创建文件 C:\\100%s\\%d.txt");
+    application->ReportError("不能创建文件 C:\\100%s\\%d.txt");
     user.join();
     EXPECT_TRUE(pressed);
     EXPECT_EQ(seen.caption, "note_window_tests");
@@ -273,7 +273,7 @@ TEST_F(NoteWindow, MessagesEndingAtOrBelowTheFullStopGetNone) {
             seen = readMessageBox(box).text;
             pressOk(box);
         });
-        ReportError(message);
+        application->ReportError(message);
         user.join();
         EXPECT_EQ(seen, message);
     }

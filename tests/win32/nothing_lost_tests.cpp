@@ -12,21 +12,11 @@
 
 namespace {
 
-HWND textArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
-
-void setNoteText(HWND note, const std::string& text) {
-    SendMessageA(textArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
 
 // A store whose text restores but whose "top" is no number: the start-up
 // shows the error box with the text already in the note.
 void storeWithBadTop(const std::string& text) {
-    writeSettingsString("first", "1");
-    writeSettingsString("max", text);
-    writeSettingsString("top", "bad");
-    writeSettingsString("left", "300");
-    writeSettingsString("height", "120");
-    writeSettingsString("width", "180");
+    writeCompleteStore(text, "bad", "300", "120", "180");
 }
 
 class NothingLost : public ::testing::Test {
@@ -80,7 +70,7 @@ TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheSaveDialogIsOpenEndsAndSaves) {
     ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note; }, 2000));
     pressKey(VK_END);
     pressKey('X');
-    ASSERT_TRUE(waitUntil([&] { return windowText(textArea(note)) == "typedx"; }, 3000));
+    ASSERT_TRUE(waitUntil([&] { return windowText(noteTextArea(note)) == "typedx"; }, 3000));
     pressCtrlLetter('S');
     HWND dialog = waitForVisibleWindow(program.processId(), "#32770", kDialogTimeoutMs);
     ASSERT_NE(dialog, nullptr) << "no save dialog";

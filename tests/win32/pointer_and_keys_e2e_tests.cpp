@@ -82,12 +82,7 @@ class NoteE2E : public ::testing::Test {
 protected:
     // The note restored at (100, 100), 200 x 120, with one line of text.
     void SetUp() override {
-        writeSettingsString("first", "1");
-        writeSettingsString("max", "first line");
-        writeSettingsString("left", "100");
-        writeSettingsString("top", "100");
-        writeSettingsString("width", "200");
-        writeSettingsString("height", "120");
+        writeCompleteStore("first line", "100", "100", "120", "200");
         program_ = std::make_unique<RunningProgram>();
         note_ = program_->waitForNote();
         ASSERT_NE(nullptr, note_);
@@ -108,7 +103,7 @@ protected:
         GetWindowRect(note_, &r);
         return r;
     }
-    HWND textArea() const { return FindWindowExA(note_, nullptr, "Edit", nullptr); }
+    HWND textArea() const { return noteTextArea(note_); }
     std::string text() const { return windowText(textArea()); }
     HWND shownMenu() const {
         HWND menu = findTopLevelWindow(program_->processId(), "#32768");

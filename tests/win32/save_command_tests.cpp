@@ -5,11 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 
+#include "tests/win32/support/files.h"
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
@@ -28,22 +27,11 @@ constexpr DWORD kLargeNoteTimeoutMs = 90000;
 constexpr int kFileNameControl = 0x47C;  // cmb13, its edit field
 constexpr int kFileTypeControl = 0x470;  // cmb1
 
-std::string tempPath(const std::string& name) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return dir + name;
-}
-
 bool fileSize(const std::string& path, ULONGLONG& size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
     size = (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     return true;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Sets a window's text in the program, bounded in time.
@@ -147,7 +135,7 @@ protected:
         ULONGLONG size = 0;
         waitUntil([&] { return fileSize(path, size) && size == expectedSize; }, kWriteTimeoutMs);
         sync();
-        return readBytes(path);
+        return fileBytes(path);
     }
 
     bool saveDialogOpen() { return isSaveDialog(findTopLevelWindow(program_->processId(), "#32770")); }
@@ -156,7 +144,7 @@ protected:
     HWND note_ = nullptr;
     HWND application_ = nullptr;
     HWND memo_ = nullptr;
-    const std::string named_ = tempPath("tarvissel-save");  // typed without extension
+    const std::string named_ = tempFilePath("tarvissel-save");  // typed without extension
     const std::string chosen_ = named_ + ".txt";
 };
 
@@ -267,9 +255,7 @@ TEST_F(SaveCommandTest, FileHeldOpenGivesTheErrorBoxAndTheNextSaveSucceedsWithou
 TEST_F(SaveCommandTest, MultiMebibyteNoteIsWrittenByteForByte) {
     std::string large(1 << 20, 'x');
     for (std::size_t i = 0; i < large.size(); i += 1024) large.replace(i, 8, "line\r\n\xB1\xE3");
-    writeSettingsString("first", "1");
-    writeSettingsString("max", large);
-    for (const char* name : {"top", "left", "height", "width"}) writeSettingsString(name, "150");
+    writeCompleteStore(large, "150", "150", "150", "150");
     start(kLargeNoteTimeoutMs);
     DWORD_PTR length = 0;
     SendMessageTimeoutA(memo_, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, kWriteTimeoutMs, &length);

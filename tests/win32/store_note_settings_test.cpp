@@ -5,52 +5,23 @@
 #include <cstring>
 #include <string>
 
-#include "app/failure.h"
 #include "note/form1.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
 #include "store/registry_api.h"
+#include "tests/win32/support/failures.h"
+#include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/test_host.h"
 
 namespace {
 
-const std::string kSettingsPath = "software\\Vessan\\Ordeluma\\位置";
 const char* const kNumberNames[] = {"top", "left", "height", "width"};
-
-template <class Step>
-std::string failureOf(Step step) {
-    try {
-        step();
-    } catch (const Failure& failure) {
-        return failure.message();
-    }
-    return "(no failure)";
-}
-
-struct Geometry {
-    int left, top, width, height;
-    bool operator==(const Geometry& o) const {
-        return left == o.left && top == o.top && width == o.width && height == o.height;
-    }
-};
-
-std::ostream& operator<<(std::ostream& out, const Geometry& g) {
-    return out << "left " << g.left << " top " << g.top << ' ' << g.width << " x " << g.height;
-}
-
-Geometry geometryOf(const TForm1& note) {
-    return {note.Left(), note.Top(), note.Width(), note.Height()};
-}
-
-const Geometry kDescribed{263, 142, 188, 89};
 const Geometry kFirstRun{10, 10, 100, 100};
 
-void storeString(const std::string& name, const std::string& text) {
-    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, name, REG_SZ, text + '\0');
-}
-
 RawValue stored(const std::string& name) {
-    return readRawValue(HKEY_CURRENT_USER, kSettingsPath, name);
+    return readRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name);
 }
 
 class NoteSettingsTest : public ::testing::Test {
@@ -61,12 +32,8 @@ protected:
         deleteStores();
     }
     void storeComplete(const std::string& text, const Geometry& g) {
-        storeString("first", "1");
-        storeString("max", text);
-        storeString("top", std::to_string(g.top));
-        storeString("left", std::to_string(g.left));
-        storeString("height", std::to_string(g.height));
-        storeString("width", std::to_string(g.width));
+        writeCompleteStore(text, std::to_string(g.top), std::to_string(g.left), std::to_string(g.height),
+                           std::to_string(g.width));
     }
     void openAndRestore() {
         OpenNoteSettings(key);
@@ -74,7 +41,8 @@ protected:
     }
 
     TRegistry key;
-    TForm1 note{nullptr};
+    TestHost host;
+    TForm1 note{host};
 
 private:
     static void deleteStores() {
@@ -89,12 +57,12 @@ private:
 TEST_F(NoteSettingsTest, OpenCreatesTheSettingsKeyAndMakesItCurrent) {
     OpenNoteSettings(key);
     EXPECT_EQ(key.RootKey(), HKEY_CURRENT_USER);
-    EXPECT_EQ(key.CurrentPath(), kSettingsPath);
-    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kSettingsPath));
+    EXPECT_EQ(key.CurrentPath(), kSettingsKeyPath);
+    EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, kSettingsKeyPath));
     // An existing key is simply opened again.
     TRegistry again;
     OpenNoteSettings(again);
-    EXPECT_EQ(again.CurrentPath(), kSettingsPath);
+    EXPECT_EQ(again.CurrentPath(), kSettingsKeyPath);
 }
 
 LONG WINAPI refuseSoftware(HKEY base, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
@@ -145,9 +113,9 @@ TEST_F(NoteSettingsTest, AFirstMarkThatIsNotExactlyOneInitialisesAgain) {
     for (const char* mark : {"1 ", "01", " 1", ""}) {
         SCOPED_TRACE(std::string("first = '") + mark + "'");
         storeComplete("kept out", {300, 200, 180, 120});
-        storeString("first", mark);
+        writeSettingsString("first", mark);
         TRegistry fresh;
-        TForm1 fresh_note(nullptr);
+        TForm1 fresh_note(host);
         OpenNoteSettings(fresh);
         RestoreNote(fresh, fresh_note);
         EXPECT_EQ(stored("first").data, std::string("1", 2));
@@ -166,17 +134,17 @@ TEST_F(NoteSettingsTest, ACompleteStoreRestoresTextPositionAndSize) {
 
 TEST_F(NoteSettingsTest, StoredNumbersAreReadByTheTextToIntegerRule) {
     storeComplete("", {0, 0, 0, 0});
-    storeString("top", "   -20");
-    storeString("left", "$FFFFFFFF");
-    storeString("height", "0x50");
-    storeString("width", "$64");
+    writeSettingsString("top", "   -20");
+    writeSettingsString("left", "$FFFFFFFF");
+    writeSettingsString("height", "0x50");
+    writeSettingsString("width", "$64");
     openAndRestore();
     EXPECT_EQ(geometryOf(note), (Geometry{-1, -20, 100, 80}));
 }
 
 TEST_F(NoteSettingsTest, ABadNumberStopsTheRestoreAfterTheValuesBeforeIt) {
     storeComplete("text", {300, 200, 180, 120});
-    storeString("left", "-$10");
+    writeSettingsString("left", "-$10");
     EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'-$10' 不是一个有效的整形值");
     EXPECT_EQ(note.Text(), "text");
     EXPECT_EQ(geometryOf(note), (Geometry{kDescribed.left, 200, kDescribed.width,
@@ -185,14 +153,14 @@ TEST_F(NoteSettingsTest, ABadNumberStopsTheRestoreAfterTheValuesBeforeIt) {
 
 TEST_F(NoteSettingsTest, AValueOfAnotherTypeStopsTheRestoreThere) {
     storeComplete("text", {300, 200, 180, 120});
-    writeRawValue(HKEY_CURRENT_USER, kSettingsPath, "height", REG_DWORD,
+    writeRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, "height", REG_DWORD,
                   std::string("\x78\0\0\0", 4));
     EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'height' 的数据类型是无效的");
     EXPECT_EQ(geometryOf(note), (Geometry{300, 200, kDescribed.width, kDescribed.height}));
 }
 
 TEST_F(NoteSettingsTest, AMarkedStoreFailsOnTheMissingTopAndKeepsTheDescribedNote) {
-    storeString("first", "1");
+    writeSettingsString("first", "1");
     EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'' 不是一个有效的整形值");
     EXPECT_EQ(note.Text(), "");
     EXPECT_EQ(geometryOf(note), kDescribed);
@@ -226,7 +194,7 @@ TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     SaveNote(key, note);
 
     TRegistry nextKey;
-    TForm1 next(nullptr);
+    TForm1 next(host);
     OpenNoteSettings(nextKey);
     RestoreNote(nextKey, next);
     EXPECT_EQ(next.Text(), "line 1\r\nline 2");

@@ -6,23 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
 #include "store/registry.h"
 #include "store/registry_api.h"
+#include "tests/win32/support/failures.h"
 #include "tests/win32/support/raw_registry.h"
 
 namespace {
 
 const std::string kTree = "Software\\TarvisselStoreTest";
-
-std::string failureOf(void (*action)(TRegistry&), TRegistry& key) {
-    try {
-        action(key);
-    } catch (const Failure& failure) {
-        return failure.message();
-    }
-    return "(no failure)";
-}
 
 class RegistryTest : public ::testing::Test {
 protected:
@@ -163,9 +154,9 @@ TEST_F(RegistryTest, ACreateThatFailsIsRaisedWithThePathAsPassed) {
     TRegistry key;
     openInTree(key, "a");
     registryApi().createKey = &refuseCreate;
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.CreateKey("\\x\\%s%d"); }, key),
+    EXPECT_EQ(failureOf([&] { key.CreateKey("\\x\\%s%d"); }),
               "创建主键 \\x\\%s%d 失败");
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.CreateKey("位置"); }, key), "创建主键 位置 失败");
+    EXPECT_EQ(failureOf([&] { key.CreateKey("位置"); }), "创建主键 位置 失败");
     EXPECT_EQ(key.CurrentPath(), kTree + "\\a");
     // Opening with creation refused answers no instead.
     EXPECT_FALSE(key.OpenKey("new", true));
@@ -199,11 +190,11 @@ TEST_F(RegistryTest, AValueOfAnotherTypeIsRaisedWithItsNameVerbatim) {
     writeRawValue(HKEY_CURRENT_USER, kTree, "list", REG_MULTI_SZ, std::string("a\0b\0\0", 5));
     TRegistry key;
     openInTree(key);
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.ReadString("top"); }, key),
+    EXPECT_EQ(failureOf([&] { key.ReadString("top"); }),
               "'top' 的数据类型是无效的");
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.ReadString("n%s%d"); }, key),
+    EXPECT_EQ(failureOf([&] { key.ReadString("n%s%d"); }),
               "'n%s%d' 的数据类型是无效的");
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.ReadString("list"); }, key),
+    EXPECT_EQ(failureOf([&] { key.ReadString("list"); }),
               "'list' 的数据类型是无效的");
 }
 
@@ -255,9 +246,9 @@ TEST_F(RegistryTest, AReadThatFailsIsRaisedWithTheValueName) {
     openInTree(key);
     registryApi().queryValue = &scriptedQuery;
     script = {8, "", true};
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.ReadString("max"); }, key),
+    EXPECT_EQ(failureOf([&] { key.ReadString("max"); }),
               "从 'max' 获得数据失败");
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.ReadString("%s%d"); }, key),
+    EXPECT_EQ(failureOf([&] { key.ReadString("%s%d"); }),
               "从 '%s%d' 获得数据失败");
 }
 
@@ -290,9 +281,9 @@ TEST_F(RegistryTest, AWriteThatFailsIsRaisedAndKeepsTheEarlierWrites) {
     openInTree(key);
     key.WriteString("max", "kept");
     registryApi().setValue = &refuseSet;
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.WriteString("top", "1"); }, key),
+    EXPECT_EQ(failureOf([&] { key.WriteString("top", "1"); }),
               "为 'top' 设置数据时失败");
-    EXPECT_EQ(failureOf([](TRegistry& k) { k.WriteString("%d%s", "1"); }, key),
+    EXPECT_EQ(failureOf([&] { key.WriteString("%d%s", "1"); }),
               "为 '%d%s' 设置数据时失败");
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, kTree, "max").data, std::string("kept", 5));
     EXPECT_FALSE(readRawValue(HKEY_CURRENT_USER, kTree, "top").found);

@@ -3,26 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "app/failure.h"
 #include "export/file_api.h"
 #include "export/text_file.h"
+#include "tests/win32/support/failures.h"
+#include "tests/win32/support/files.h"
 
 namespace {
-
-std::string tempPath(const char* name) {
-    char dir[MAX_PATH];
-    GetTempPathA(MAX_PATH, dir);
-    return std::string(dir) + name;
-}
-
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class TextFileTest : public testing::Test {
 protected:
@@ -31,16 +19,11 @@ protected:
         DeleteFileA(path_.c_str());
     }
 
-    std::string failureOf(const std::string& text) {
-        try {
-            WriteTextFile(path_, text);
-        } catch (const Failure& failure) {
-            return failure.message();
-        }
-        return "(no failure)";
+    std::string failureOfWriting(const std::string& text) {
+        return failureOf([&] { WriteTextFile(path_, text); });
     }
 
-    const std::string path_ = tempPath("tarvissel-export-test.txt");
+    const std::string path_ = tempFilePath("tarvissel-export-test.txt");
 };
 
 TEST_F(TextFileTest, WritesExactlyTheTextsBytes) {
@@ -51,34 +34,34 @@ TEST_F(TextFileTest, WritesExactlyTheTextsBytes) {
     };
     for (const std::string& text : texts) {
         WriteTextFile(path_, text);
-        EXPECT_EQ(readBytes(path_), text);
+        EXPECT_EQ(fileBytes(path_), text);
     }
     WriteTextFile(path_, "ab\r\ncd");
-    EXPECT_EQ(readBytes(path_).size(), 6u);
+    EXPECT_EQ(fileBytes(path_).size(), 6u);
 }
 
 TEST_F(TextFileTest, WritesFourMebibytesByteForByte) {
     std::string text(4 << 20, '\0');
     for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char>(i * 7 + i / 251);
     WriteTextFile(path_, text);
-    EXPECT_TRUE(readBytes(path_) == text);
+    EXPECT_TRUE(fileBytes(path_) == text);
 }
 
 TEST_F(TextFileTest, ReplacesAnExistingFile) {
     WriteTextFile(path_, "a longer first text\r\n");
     WriteTextFile(path_, "short");
-    EXPECT_EQ(readBytes(path_), "short");
+    EXPECT_EQ(fileBytes(path_), "short");
 }
 
 TEST_F(TextFileTest, FileHeldWithoutSharingCannotBeCreated) {
     HANDLE held = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(failureOf("text"), "不能创建文件 " + path_);
+    EXPECT_EQ(failureOfWriting("text"), "不能创建文件 " + path_);
     CloseHandle(held);
 
     WriteTextFile(path_, "text");
-    EXPECT_EQ(readBytes(path_), "text");
+    EXPECT_EQ(fileBytes(path_), "text");
 }
 
 // A write that takes one byte less than asked, as on a full disk.
@@ -105,7 +88,7 @@ TEST_F(TextFileTest, ShortWriteFailsAndClosesTheFile) {
     fileApi().closeHandle = recordingClose;
     createdHandle = closedHandle = nullptr;
 
-    EXPECT_EQ(failureOf("ab\r\ncd"), "写流出错");
+    EXPECT_EQ(failureOfWriting("ab\r\ncd"), "写流出错");
     ASSERT_NE(createdHandle, nullptr);
     EXPECT_EQ(closedHandle, createdHandle);
     DWORD flags;

@@ -12,12 +12,12 @@ std::unique_ptr<TApplication> application;
 
 void startInProcessNote() {
     application = std::make_unique<TApplication>();
-    application->CreateForm();
+    application->CreateForm<TForm1>();
 }
 
 void stopInProcessNote() { application.reset(); }
 
-TForm1& note() { return *application->MainForm(); }
+TForm1& note() { return static_cast<TForm1&>(*application->MainForm()); }
 
 void pump() { application->ProcessMessages(); }
 

@@ -12,6 +12,19 @@ std::string programPath() {
     return directory + "Tarvissel.exe";
 }
 
+HWND noteTextArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
+
+std::string noteText(HWND note) {
+    HWND edit = noteTextArea(note);
+    std::string text(static_cast<size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    text.resize(static_cast<size_t>(SendMessageA(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]))));
+    return text;
+}
+
+void setNoteText(HWND note, const std::string& text) {
+    SendMessageA(noteTextArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 RunningProgram::RunningProgram(int showCommand) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

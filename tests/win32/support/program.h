@@ -13,6 +13,12 @@ constexpr DWORD kExitTimeoutMs = 10000;
 // The full path of Tarvissel.exe in the test executable's directory.
 std::string programPath();
 
+// The text area of the program's note, and its whole text read and set
+// from outside.
+HWND noteTextArea(HWND note);
+std::string noteText(HWND note);
+void setNoteText(HWND note, const std::string& text);
+
 class RunningProgram {
 public:
     // Starts the program with the given show command (STARTUPINFO's

@@ -35,4 +35,14 @@ void writeSettingsString(const std::string& name, const std::string& text) {
     writeSettingsValue(name, REG_SZ, std::string(text.c_str(), text.size() + 1));
 }
 
+void writeCompleteStore(const std::string& text, const std::string& top, const std::string& left,
+                        const std::string& height, const std::string& width) {
+    writeSettingsString("first", "1");
+    writeSettingsString("max", text);
+    writeSettingsString("top", top);
+    writeSettingsString("left", left);
+    writeSettingsString("height", height);
+    writeSettingsString("width", width);
+}
+
 void deleteSettingsValue(const std::string& name) { deleteRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name); }

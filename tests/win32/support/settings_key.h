@@ -28,4 +28,7 @@ std::optional<std::string> readSettingsString(const std::string& name);
 // Writes a value, creating the key when needed; the test fails if it cannot.
 void writeSettingsValue(const std::string& name, DWORD type, const std::string& data);
 void writeSettingsString(const std::string& name, const std::string& text);
+// All six values, as a run's shut-down leaves them ("first" = "1").
+void writeCompleteStore(const std::string& text, const std::string& top, const std::string& left,
+                        const std::string& height, const std::string& width);
 void deleteSettingsValue(const std::string& name);

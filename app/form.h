@@ -1,0 +1,42 @@
+#pragma once
+// Where the application and its one form meet: what each needs of the
+// other, so that neither knows the other's class.
+#include <windows.h>
+
+#include "app/report_error.h"
+
+// What a form needs of the application that runs it: the window that owns
+// its window, the error box, and the end of the run.
+class FormHost : public ErrorReporter {
+public:
+    virtual HWND Handle() const = 0;
+    // Asks the event loop to end.
+    virtual void Terminate() = 0;
+
+protected:
+    ~FormHost() = default;
+};
+
+// What the application needs of its form.
+class TForm {
+public:
+    virtual ~TForm() = default;
+
+    virtual HWND Handle() const = 0;
+    // The start-up step: once, after the form is created, before it is shown.
+    virtual void FormCreate() = 0;
+    // The shut-down step: once, after the form is hidden.
+    virtual void FormDestroy() = 0;
+    // The session ends and the process may end with it: keep what the user
+    // has now.
+    virtual void SaveSettings() = 0;
+    virtual void Show(int showCommand) = 0;
+    virtual void Hide() = 0;
+    // A close request: ends the program through the shut-down sequence.
+    virtual void Close() = 0;
+    // Gives the keyboard focus to the part that takes it.
+    virtual void FocusActiveControl() = 0;
+    // Runs the command whose shortcut a key-down carries, before the window
+    // it is for sees it; true when the key is consumed.
+    virtual bool IsShortCut(const MSG& keyMessage) = 0;
+};
