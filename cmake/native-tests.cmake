@@ -24,3 +24,6 @@ if(HAVE_SANITIZERS)
   add_test(NAME native.sanitized COMMAND native_tests_sanitized)
   set_tests_properties(native.sanitized PROPERTIES TIMEOUT 120)
 endif()
+
+# The program's folders depend on each other one way only.
+add_test(NAME layout.include_cycles COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-layers ${CMAKE_CURRENT_SOURCE_DIR})
