@@ -3,7 +3,9 @@
 # against a baseline program under Wine. All install what is missing.
 # `make fuzz` runs the long fuzzing: each rule for FUZZ_SECONDS, then
 # FUZZ_STORES random settings keys against the real program (about 0.5 s
-# each, so some 3 minutes for 300).
+# each, so some 3 minutes for 300). `make dist` builds the release twice,
+# checks that both builds give the same bytes, and writes the zips and
+# SHA256SUMS to dist/.
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
@@ -12,7 +14,7 @@ FUZZ_STORES ?= 300
 FUZZ_SEED ?= 20260
 FUZZ_RULES = text_to_int title_rule error_text filter access_keys shortcut
 
-.PHONY: setup build test run fuzz bench clean
+.PHONY: setup build test run fuzz bench dist clean
 
 setup:
 	@scripts/bootstrap
@@ -38,6 +40,9 @@ run: build
 
 bench: build
 	scripts/bench $(BUILD)
+
+dist: setup
+	@scripts/dist $(BUILD) dist $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

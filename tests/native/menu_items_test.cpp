@@ -1,9 +1,13 @@
 #include "commands/menu_items.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 const MenuItemEntry& item(const std::string& name) {
@@ -11,6 +15,39 @@ const MenuItemEntry& item(const std::string& name) {
         if (name == entry.name)
             return entry;
     throw std::out_of_range(name);
+}
+
+// The user's guide is UTF-8; the program's captions are code page 936 bytes.
+std::string utf8Of936(std::string text) {
+    iconv_t converter = iconv_open("UTF-8", "CP936");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        throw std::runtime_error("no code page 936 converter");
+    std::string utf8(text.size() * 2, '\0');
+    char* in = text.data();
+    char* out = utf8.data();
+    std::size_t inLeft = text.size(), outLeft = utf8.size();
+    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+    iconv_close(converter);
+    if (result == static_cast<std::size_t>(-1))
+        throw std::runtime_error("not code page 936: " + text);
+    utf8.resize(utf8.size() - outLeft);
+    return utf8;
+}
+
+// "caption shortcut" for every line of the guide whose first word is a
+// menu item's caption: the rows of its menu tables.
+std::vector<std::string> guideMenuRows(const std::set<std::string>& captions) {
+    std::ifstream guide(TARVISSEL_GUIDE);
+    if (!guide)
+        throw std::runtime_error("cannot read " TARVISSEL_GUIDE);
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(guide, line);) {
+        std::istringstream words(line);
+        std::string caption, shortCut;
+        if (words >> caption >> shortCut && captions.count(caption))
+            rows.push_back(caption + " " + shortCut);
+    }
+    return rows;
 }
 
 TEST(MenuItems, MenuOrder) {
@@ -65,6 +102,22 @@ TEST(MenuItems, EachItemHasItsOwnCommand) {
     EXPECT_EQ(item("N9").command, Command::Translucent);
     EXPECT_EQ(item("N8").command, Command::Exit);
     EXPECT_EQ(item("N12").command, Command::SelectAll);
+}
+
+// Both tables of the guide, Chinese then English, list every item in menu
+// order with the shortcut text the menu shows, the hidden select all
+// included since its shortcut works; "-" stands for no shortcut.
+TEST(MenuItems, UsersGuideListsEveryItemWithItsShortcut) {
+    std::set<std::string> captions;
+    std::vector<std::string> table;
+    for (const MenuItemEntry& entry : kMenuItems) {
+        const std::string caption = utf8Of936(entry.caption);
+        captions.insert(caption);
+        table.push_back(caption + " " + (entry.shortCut ? shortCutText(entry.shortCut) : "-"));
+    }
+    std::vector<std::string> bothTables = table;
+    bothTables.insert(bothTables.end(), table.begin(), table.end());
+    EXPECT_EQ(guideMenuRows(captions), bothTables);
 }
 
 TEST(CodePage936, MessagesCompileToTheirBytes) {
