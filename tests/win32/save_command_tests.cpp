@@ -80,9 +80,14 @@ protected:
         ASSERT_TRUE(setText(memo_, text));
     }
 
+    // Activation by another process arrives later: the keys wait for it.
     void pressSave() {
         SetForegroundWindow(note_);
+        EXPECT_TRUE(noteInForeground());
         pressCtrlLetter('S');
+    }
+    bool noteInForeground() const {
+        return waitUntil([this] { return GetForegroundWindow() == note_; }, 3000);
     }
 
     HWND waitForSaveDialog() {
@@ -188,7 +193,7 @@ TEST_F(SaveCommandTest, FirstSaveAsksThenLaterSavesRewriteTheSameFile) {
     typeName(dialog, named_.substr(0, named_.size() - 4), named_.substr(named_.size() - 4));
     EXPECT_EQ(writtenFile(chosen_, 6), "ab\r\ncd");
     EXPECT_TRUE(IsWindowEnabled(note_));
-    EXPECT_EQ(GetForegroundWindow(), note_);
+    EXPECT_TRUE(noteInForeground());
     EXPECT_EQ(GetWindowLongA(note_, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
 
     // Later saves: no dialog, the current text, however long.
