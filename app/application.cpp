@@ -4,6 +4,7 @@
 
 #include "app/code_page.h"
 #include "app/failure.h"
+#include "app/startup_marks.h"
 #include "app/title_rule.h"
 #include "app/window_class.h"
 #include "app/window_procedure.h"
@@ -24,15 +25,6 @@ void registerClass(HINSTANCE instance) {
     registerWindowClass(windowClass);
 }
 
-bool endsTheRun(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const WindowNotCreated&) {
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
 
 struct OwnedWindows {
     HWND owner;
@@ -78,12 +70,15 @@ TApplication::~TApplication() {
 
 void TApplication::CreateHandle() {
     registerClass(GetModuleHandleA(nullptr));
-    handle_ = createWindow(0, kClassName, ComputeApplicationTitle().c_str(),
+    const std::string title = ComputeApplicationTitle();
+    STARTUP_MARK("title");
+    handle_ = createWindow(0, kClassName, title.c_str(),
                            WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                            GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
                            this);
     HMENU systemMenu = GetSystemMenu(handle_, FALSE);
     for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(systemMenu, command, MF_BYCOMMAND);
+    STARTUP_MARK("application window");
 }
 
 std::string TApplication::Title() const {
@@ -94,15 +89,23 @@ std::string TApplication::Title() const {
 
 void TApplication::ReportError(const std::string& message) { ShowErrorBox(handle_, Title(), message); }
 
-void TApplication::ReportFailure(const std::exception_ptr& failure) {
-    ReportError(failureMessage(failure));
-    if (endsTheRun(failure)) Terminate();
+void TApplication::ReportFailure(const std::exception& failure) {
+    ReportError(failure.what());
+    if (dynamic_cast<const WindowNotCreated*>(&failure)) Terminate();
 }
 
 void TApplication::Run(int showCommand) {
     ShowMainForm(showCommand);
+    STARTUP_MARK("shown");
+    // Waiting in GetMessage is what tells the platform that the program is
+    // idle and waiting for input.
+    MSG message;
     while (!terminated_) {
-        if (!ProcessMessage() && !terminated_) WaitMessage();
+        if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+            terminated_ = true;  // the quit message
+            return;
+        }
+        Dispatch(message);
     }
 }
 
@@ -119,15 +122,18 @@ void TApplication::ShowMainForm(int showCommand) {
 bool TApplication::ProcessMessage() {
     MSG message;
     if (!PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) return false;
-    if (message.message == WM_QUIT) {
+    if (message.message == WM_QUIT)
         terminated_ = true;
-        return true;
-    }
+    else
+        Dispatch(message);
+    return true;
+}
+
+void TApplication::Dispatch(const MSG& message) {
     const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
-    if (keyDown && mainForm_ && mainForm_->IsShortCut(message)) return true;
+    if (keyDown && mainForm_ && mainForm_->IsShortCut(message)) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
-    return true;
 }
 
 void TApplication::ProcessMessages() {

@@ -55,7 +55,7 @@ public:
     // The error box: owned by the application window, captioned with the
     // title.
     void ReportError(const std::string& message) override;
-    void ReportFailure(const std::exception_ptr& failure) override;
+    void ReportFailure(const std::exception& failure) override;
 
     // For the application window's procedure.
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -64,6 +64,8 @@ public:
 private:
     void CreateHandle();
     void ShowMainForm(int showCommand);
+    // Shortcut keys go to the form first, the rest to their windows.
+    void Dispatch(const MSG& message);
     // While the application window is disabled (a modal box or dialog is
     // open), the topmost windows it owns leave the topmost band.
     void NormalizeTopMosts();

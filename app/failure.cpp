@@ -12,13 +12,3 @@ std::string substitute(const std::string& pattern, const std::string& value) {
 void raiseFailure(const char* pattern, const std::string& value) {
     throw Failure(substitute(pattern, value));
 }
-
-std::string failureMessage(const std::exception_ptr& failure) {
-    try {
-        std::rethrow_exception(failure);
-    } catch (const std::exception& e) {
-        return e.what();
-    } catch (...) {
-        return "未知错误";
-    }
-}

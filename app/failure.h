@@ -20,8 +20,11 @@ public:
     using Failure::Failure;
 };
 
-// The message of a caught failure, whatever was thrown.
-std::string failureMessage(const std::exception_ptr& failure);
+// What a boundary reports when something that is no exception was thrown.
+class UnknownFailure : public Failure {
+public:
+    UnknownFailure() : Failure("未知错误") {}
+};
 
 // Fills the pattern's one "%s" with the value, verbatim: the value may hold
 // "%" sequences of its own, so this is never a printf-style format.

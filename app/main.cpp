@@ -4,17 +4,19 @@
 
 #include "app/application.h"
 #include "app/failure.h"
+#include "app/startup_marks.h"
 #include "note/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    STARTUP_MARK("WinMain");
     try {
         TApplication application;
         if (!guarded(application, [&] { application.CreateForm<TForm1>(); })) return 1;
         application.Run(showCommand);
         return 0;
-    } catch (...) {
+    } catch (const std::exception& failure) {
         // There is no application window to own the box or hold the title.
-        ShowErrorBox(nullptr, ComputeApplicationTitle(), failureMessage(std::current_exception()));
+        ShowErrorBox(nullptr, ComputeApplicationTitle(), failure.what());
         return 1;
     }
 }

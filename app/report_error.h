@@ -6,14 +6,17 @@
 #include <exception>
 #include <string>
 
+#include "app/failure.h"
+
 // Where the dispatch boundaries send what they catch: the application.
 class ErrorReporter {
 public:
     // The error box (see ShowErrorBox), owned by the application window.
     virtual void ReportError(const std::string& message) = 0;
-    // A failure caught at a dispatch boundary: shown with ReportError; one
-    // that leaves the program without a window it needs ends the run.
-    virtual void ReportFailure(const std::exception_ptr& failure) = 0;
+    // A failure caught at a dispatch boundary: its text shown with
+    // ReportError; one that leaves the program without a window it needs
+    // ends the run.
+    virtual void ReportFailure(const std::exception& failure) = 0;
 
 protected:
     ~ErrorReporter() = default;
@@ -26,10 +29,12 @@ bool guarded(ErrorReporter& reporter, Handler&& handler) {
     try {
         handler();
         return true;
+    } catch (const std::exception& failure) {
+        reporter.ReportFailure(failure);
     } catch (...) {
-        reporter.ReportFailure(std::current_exception());
-        return false;
+        reporter.ReportFailure(UnknownFailure());
     }
+    return false;
 }
 
 // A modal box over the owner (none before the application has a window):

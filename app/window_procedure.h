@@ -32,10 +32,7 @@ LRESULT CALLBACK dispatchToOwner(HWND window, UINT message, WPARAM wParam, LPARA
     auto owner = reinterpret_cast<Owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     // Until CreateWindowEx returns, the object does not know its window yet.
     if (!owner || owner->Handle() != window) return DefWindowProcA(window, message, wParam, lParam);
-    try {
-        return owner->WndProc(message, wParam, lParam);
-    } catch (...) {
-        owner->Reporter().ReportFailure(std::current_exception());
-    }
+    LRESULT result = 0;
+    if (guarded(owner->Reporter(), [&] { result = owner->WndProc(message, wParam, lParam); })) return result;
     return answerAfterFailure(window, message, wParam, lParam);
 }

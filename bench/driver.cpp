@@ -1,9 +1,12 @@
-// Runs the note (Tarvissel.exe) and the baseline (bench_baseline.exe) under
-// the same Wine, display and code page, interleaved pair by pair, and writes
-// one CSV row per measurement: scenario,program,pair,metric,value.
+// Runs the note (Tarvissel.exe) and its two baselines (bench_same_work.exe:
+// the same platform work; bench_baseline.exe: the bare floor) under the same
+// Wine, display and code page, interleaved run by run, and writes one CSV
+// row per measurement: scenario,program,pair,metric,value.
 //   bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS
-// Times come from QueryPerformanceCounter; memory from GetProcessMemoryInfo
-// and, as Linux sees the Wine process, VmHWM read through the Z: drive.
+// Times come from QueryPerformanceCounter, in this process and in the marks
+// the programs record of their start-up steps (the same clock); memory from
+// GetProcessMemoryInfo and, as Linux sees the Wine process, VmHWM read
+// through the Z: drive.
 #include <windows.h>
 #include <psapi.h>
 
@@ -13,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/marks.h"
 #include "export/text_file.h"
 
 namespace {
@@ -26,21 +30,13 @@ struct Program {
     const char* name;   // in the CSV
     std::string path;
     const char* windowClass;
+    const char* textArea;  // the class of its text area
 };
 
 FILE* out = nullptr;
 bool failed = false;
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double nowMs() { return benchNowMs(); }
 
 void record(const std::string& scenario, const char* program, int pair, const char* metric, double value) {
     std::fprintf(out, "%s,%s,%d,%s,%.3f\n", scenario.c_str(), program, pair, metric, value);
@@ -178,13 +174,18 @@ std::string lowerBaseName(const std::string& path) {
 class Running {
 public:
     // Starts the program; ms is the time from CreateProcess to its window
-    // being visible with the program waiting for input.
-    Running(const Program& program, double& ms) : program_(program) {
+    // being visible with the program waiting for input. With a marks file,
+    // the program writes the times of its start-up steps there.
+    Running(const Program& program, double& ms, const std::string& marksPath = "") : program_(program) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         std::string command = "\"" + program.path + "\"";
-        const double start = nowMs();
-        if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
+        SetEnvironmentVariableA("TARVISSEL_MARKS", marksPath.empty() ? nullptr : marksPath.c_str());
+        const double start = start_ = nowMs();
+        const BOOL created =
+            CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
+        SetEnvironmentVariableA("TARVISSEL_MARKS", nullptr);
+        if (!created) {
             fail("cannot start " + program.path);
             return;
         }
@@ -210,6 +211,17 @@ public:
 
     bool ok() const { return window_ != nullptr; }
     HWND window() const { return window_; }
+    double startMs() const { return start_; }
+    DWORD threadId() const { return info_.dwThreadId; }
+    // True when the program's text area has the keyboard focus.
+    bool textAreaFocused() const {
+        GUITHREADINFO focus{};
+        focus.cbSize = sizeof focus;
+        if (!GetGUIThreadInfo(info_.dwThreadId, &focus) || !focus.hwndFocus) return false;
+        char name[64] = {};
+        GetClassNameA(focus.hwndFocus, name, sizeof name);
+        return lstrcmpiA(name, program_.textArea) == 0 && GetParent(focus.hwndFocus) == window_;
+    }
     // Finds the window again after the program re-created it.
     void refindWindow() { window_ = visibleWindow(info_.dwProcessId, program_.windowClass); }
 
@@ -235,6 +247,7 @@ private:
     const Program& program_;
     PROCESS_INFORMATION info_{};
     HWND window_ = nullptr;
+    double start_ = 0;
 };
 
 // One run: start-up, memory, shut-down.
@@ -252,30 +265,82 @@ void measureRun(const std::string& scenario, const Program& program, int pair) {
     record(scenario, program.name, pair, "shutdown_ms", shutdown);
 }
 
-void interleave(const std::string& scenario, const Program& note, const Program& baseline, int pairs,
-                void (*prepare)(void*), void* context) {
-    std::printf("bench: %s, %d pairs\n", scenario.c_str(), pairs);
+using Prepare = void (*)(const std::string& text);
+
+void prepareEmpty(const std::string&) { deleteStore(); }
+// The note at a size a user resized it to, not its first-run size.
+void prepareStored(const std::string& text) { writeStore(text, 240, 160); }
+
+// The programs one after another, run after run, each from the same store.
+void interleave(const std::string& scenario, const std::vector<const Program*>& programs, int runs, Prepare prepare,
+                const std::string& text) {
+    std::printf("bench: %s, %d runs of each\n", scenario.c_str(), runs);
     std::fflush(stdout);
-    for (int pair = 0; pair < pairs; ++pair) {
-        prepare(context);
-        measureRun(scenario, note, pair);
-        prepare(context);
-        measureRun(scenario, baseline, pair);
+    for (int run = 0; run < runs; ++run) {
+        for (const Program* program : programs) {
+            prepare(text);
+            measureRun(scenario, *program, run);
+        }
     }
 }
-
-struct StoredNote {
-    std::string text;
-};
-
-void prepareEmpty(void*) { deleteStore(); }
-// The note at a size a user resized it to, not its first-run size.
-void prepareStored(void* context) { writeStore(static_cast<StoredNote*>(context)->text, 240, 160); }
 
 std::string sizeName(std::size_t size) {
     if (size == 0) return "0";
     if (size < 1024 * 1024) return std::to_string(size / 1024) + "KiB";
     return std::to_string(size / (1024 * 1024)) + "MiB";
+}
+
+// ---- where start-up time goes: the programs' own marks ----
+
+std::string readText(const std::string& path) {
+    std::string content;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        std::size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+        std::fclose(file);
+    }
+    return content;
+}
+
+// One run whose steps are recorded as "step:<name>", the time in ms from
+// CreateProcess to the end of the step.
+void measureSteps(const Program& program, int run, const std::string& marksPath) {
+    DeleteFileA(marksPath.c_str());
+    double startup = 0;
+    Running running(program, startup, marksPath);
+    if (!running.ok()) return;
+    // The marks are written at the first paint, which may follow the window's
+    // showing by a little.
+    const double start = nowMs();
+    while (GetFileAttributesA(marksPath.c_str()) == INVALID_FILE_ATTRIBUTES && nowMs() - start < 10000) Sleep(1);
+    Sleep(50);
+    const std::string marks = readText(marksPath);
+    if (marks.empty()) fail(std::string(program.name) + ": no start-up marks");
+    std::size_t at = 0;
+    while (at < marks.size()) {
+        const std::size_t end = marks.find('\n', at), comma = marks.find(',', at);
+        if (end == std::string::npos || comma > end) break;
+        const std::string step = marks.substr(at, comma - at);
+        record("breakdown", program.name, run, ("step:" + step).c_str(), std::atof(marks.c_str() + comma + 1) -
+                                                                                running.startMs());
+        at = end + 1;
+    }
+    record("breakdown", program.name, run, "startup_ms", startup);
+    running.close();
+}
+
+void measureBreakdown(const std::vector<const Program*>& programs, int runs, const std::string& text,
+                      const std::string& marksPath) {
+    std::printf("bench: start-up steps, %d runs of each\n", runs);
+    std::fflush(stdout);
+    for (int run = 0; run < runs; ++run) {
+        for (const Program* program : programs) {
+            prepareStored(text);
+            measureSteps(*program, run, marksPath);
+        }
+    }
+    DeleteFileA(marksPath.c_str());
 }
 
 // ---- export: the program's writer against bare calls, in this process ----
@@ -296,63 +361,70 @@ void measureExport(const std::string& scenario, const std::string& text, int pai
         record(scenario, "note", pair, "export_ms", nowMs() - start);
         start = nowMs();
         bareWrite(barePath, text);
-        record(scenario, "baseline", pair, "export_ms", nowMs() - start);
+        record(scenario, "bare", pair, "export_ms", nowMs() - start);
     }
     DeleteFileA(notePath.c_str());
     DeleteFileA(barePath.c_str());
 }
 
-// ---- a long session: menu commands sent to the running note ----
+// ---- a long session: menu commands while the text area has the focus ----
 
 // Menu commands by the note's command identifiers (100 + position in the
-// menu): colours, fonts, opacity, stay in front, alignment, select all.
-// Stay in front re-creates the note's window, which costs Wine about 2 s
-// without a window manager: it is switched off and on during the warm-up
-// only, not in the timed commands.
+// menu): colours, fonts, opacity, alignment (which re-creates the text
+// area), select all. Stay in front (109), which re-creates the whole
+// window, is switched off and on in the warm-up.
 const WPARAM kStayInFront = 109;
 const WPARAM kSessionCommands[] = {102, 105, 107, 111, 113, 103, 106, 108, 110, 113, 104, 101};
 const int kSessionCommandCount = sizeof kSessionCommands / sizeof kSessionCommands[0];
 
-void measureSession(const Program& note, int commands) {
-    std::printf("bench: session, %d commands\n", commands);
+void measureSession(const Program& program, int commands, bool stayInFront) {
+    std::printf("bench: session of %s, %d commands\n", program.name, commands);
     std::fflush(stdout);
-    StoredNote stored{noteText(2048)};
-    prepareStored(&stored);
+    prepareStored(noteText(2048));
     double startup = 0;
-    Running running(note, startup);
+    Running running(program, startup);
     if (!running.ok()) return;
-    auto send = [&](int index) {
-        const WPARAM id = kSessionCommands[index % kSessionCommandCount];
+    auto send = [&](WPARAM id) {
         DWORD_PTR result;
         if (!SendMessageTimeoutA(running.window(), WM_COMMAND, id, 0, SMTO_NORMAL, 10000, &result))
             fail("session: a command failed or timed out");
     };
-    record("session", note.name, 0, "ws_start_kib", running.memory().WorkingSetSize / 1024.0);
+    // As a user works: the note in front, the caret in its text area.
+    auto focus = [&] {
+        SetForegroundWindow(running.window());
+        const double start = nowMs();
+        while (!running.textAreaFocused() && nowMs() - start < 5000) Sleep(5);
+        return running.textAreaFocused();
+    };
+    if (!focus()) fail(std::string(program.name) + ": the text area did not take the focus");
+    record("session", program.name, 0, "ws_start_kib", running.memory().WorkingSetSize / 1024.0);
     // Warm-up: the first round creates the fonts, brushes and menus once.
-    for (int i = 0; i < 1000; ++i) send(i);
-    for (int i = 0; i < 2; ++i) {
-        DWORD_PTR result;
-        SendMessageTimeoutA(running.window(), WM_COMMAND, kStayInFront, 0, SMTO_NORMAL, 10000, &result);
-        running.refindWindow();
+    for (int i = 0; i < 1000; ++i) send(kSessionCommands[i % kSessionCommandCount]);
+    if (stayInFront) {
+        for (int i = 0; i < 2; ++i) {
+            send(kStayInFront);
+            running.refindWindow();
+        }
+        focus();
     }
-    record("session", note.name, 0, "ws_warm_kib", running.memory().WorkingSetSize / 1024.0);
+    record("session", program.name, 0, "ws_warm_kib", running.memory().WorkingSetSize / 1024.0);
     std::vector<double> times;
     times.reserve(commands);
     const double start = nowMs();
     for (int i = 0; i < commands; ++i) {
         const double before = nowMs();
-        send(i);
+        send(kSessionCommands[i % kSessionCommandCount]);
         times.push_back(nowMs() - before);
     }
-    record("session", note.name, 0, "session_total_ms", nowMs() - start);
+    record("session", program.name, 0, "session_total_ms", nowMs() - start);
+    record("session", program.name, 0, "focused_at_end", running.textAreaFocused() ? 1 : 0);
     const PROCESS_MEMORY_COUNTERS memory = running.memory();
-    record("session", note.name, 0, "ws_end_kib", memory.WorkingSetSize / 1024.0);
-    record("session", note.name, 0, "peak_ws_kib", memory.PeakWorkingSetSize / 1024.0);
+    record("session", program.name, 0, "ws_end_kib", memory.WorkingSetSize / 1024.0);
     std::sort(times.begin(), times.end());
-    record("session", note.name, 0, "commands", commands);
-    record("session", note.name, 0, "command_median_ms", times[times.size() / 2]);
-    record("session", note.name, 0, "command_max_ms", times.back());
-    record("session", note.name, 0, "shutdown_ms", running.close());
+    record("session", program.name, 0, "commands", commands);
+    record("session", program.name, 0, "command_median_ms", times[times.size() / 2]);
+    record("session", program.name, 0, "command_max_ms", times.back());
+    running.close();
 }
 
 std::string ownDirectory() {
@@ -374,19 +446,26 @@ int main(int argc, char** argv) {
     out = std::fopen(outPath.c_str(), "w");
     if (!out) return 2;
     std::fprintf(out, "scenario,program,pair,metric,value\n");
-    const std::string dir = ownDirectory();
-    const Program note{"note", dir + "\\Tarvissel.exe", "TForm1"};
-    const Program baseline{"baseline", dir + "\\bench_baseline.exe", "BenchBaseline"};
+    const std::string dir = ownDirectory(), outDir = outPath.substr(0, outPath.find_last_of('\\'));
+    const Program note{"note", dir + "\\Tarvissel.exe", "TForm1", "Edit"};
+    const Program sameWork{"same-work", dir + "\\bench_same_work.exe", "BenchSameWork", "Edit"};
+    const Program bare{"bare", dir + "\\bench_baseline.exe", "BenchBaseline", "Edit"};
+    const Program noteWithMarks{"note", dir + "\\Tarvissel_marks.exe", "TForm1", "Edit"};
+    const std::vector<const Program*> programs{&note, &sameWork, &bare};
 
-    interleave("empty store", note, baseline, pairs, prepareEmpty, nullptr);
+    measureBreakdown({&noteWithMarks, &sameWork, &bare}, pairs, noteText(2048), outDir + "\\marks.txt");
+    interleave("empty store", programs, pairs, prepareEmpty, "");
     for (std::size_t size : {std::size_t{0}, std::size_t{64} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {
-        StoredNote stored{noteText(size)};
+        const std::string text = noteText(size);
         const int runs = size >= (std::size_t{1} << 20) ? bigPairs : pairs;
-        interleave("note " + sizeName(size), note, baseline, runs, prepareStored, &stored);
+        interleave("note " + sizeName(size), programs, runs, prepareStored, text);
         std::printf("bench: export %s\n", sizeName(size).c_str());
-        measureExport("export " + sizeName(size), stored.text, pairs, outPath.substr(0, outPath.find_last_of('\\')));
+        measureExport("export " + sizeName(size), text, pairs, outDir);
     }
-    if (commands > 0) measureSession(note, commands);
+    if (commands > 0) {
+        measureSession(note, commands, true);
+        measureSession(sameWork, commands, false);
+    }
     deleteStore();
     std::fclose(out);
     return failed ? 1 : 0;

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-"""Turns the driver's CSV into the Markdown table and the plot's data.
+"""Turns the driver's CSV into the Markdown report and the plot's data.
 
-    report.py RAW.csv NOTE.exe BASELINE.exe RESULTS.md PLOT.dat
+    report.py RAW.csv NOTE.exe SAME_WORK.exe BARE.exe RESULTS.md PLOT.dat
+
+The note is compared run by run with the baseline that does the same
+platform work (same-work) against the targets below, and with the bare
+floor (bare) to show what that platform work costs.
 """
 import csv
 import os
@@ -11,81 +15,149 @@ import subprocess
 import sys
 from collections import defaultdict
 
-raw, note_exe, baseline_exe, results_path, plot_path = sys.argv[1:6]
+raw, note_exe, same_exe, bare_exe, results_path, plot_path = sys.argv[1:7]
 
-values = defaultdict(dict)  # (scenario, metric, program) -> {pair: value}
-scenarios = []
+values = defaultdict(dict)  # (scenario, metric, program) -> {run: value}
+scenarios, steps = [], []
 for row in csv.DictReader(open(raw)):
-    if row["scenario"] not in scenarios:
-        scenarios.append(row["scenario"])
-    values[(row["scenario"], row["metric"], row["program"])][int(row["pair"])] = float(row["value"])
+    scenario, metric = row["scenario"], row["metric"]
+    if scenario not in scenarios:
+        scenarios.append(scenario)
+    if metric.startswith("step:") and row["program"] == "note" and metric not in steps:
+        steps.append(metric)
+    values[(scenario, metric, row["program"])][int(row["pair"])] = float(row["value"])
 
-METRICS = [
-    ("startup_ms", "start-up", "ms"),
-    ("shutdown_ms", "shut-down", "ms"),
-    ("ws_kib", "working set", "MiB"),
-    ("peak_ws_kib", "peak working set", "MiB"),
-    ("vmhwm_kib", "Linux VmHWM", "MiB"),
-    ("export_ms", "write file", "ms"),
+BIG = ("note 1MiB", "note 4MiB")
+METRICS = [  # metric, label, unit, target for the note/same-work median
+    ("startup_ms", "start-up", "ms", lambda s: 1.05 if s in BIG else 1.02),
+    ("shutdown_ms", "shut-down", "ms", lambda s: 1.05),
+    ("ws_kib", "working set", "MiB", lambda s: 1.02),
+    ("peak_ws_kib", "peak working set", "MiB", lambda s: None),
+    ("vmhwm_kib", "Linux VmHWM", "MiB", lambda s: None),
 ]
 
 
 def shown(value, unit):
-    return f"{value / 1024:.1f}" if unit == "MiB" else f"{value:.1f}" if value < 100 else f"{value:.0f}"
+    if unit == "MiB":
+        return f"{value / 1024:.1f}"
+    return f"{value:.1f}" if value < 100 else f"{value:.0f}"
 
 
 def spread(series, unit):
     return f"{shown(statistics.median(series), unit)} ({shown(min(series), unit)}–{shown(max(series), unit)})"
 
 
+def ratios(scenario, metric, baseline):
+    note, base = values.get((scenario, metric, "note"), {}), values.get((scenario, metric, baseline), {})
+    return [note[r] / base[r] for r in sorted(set(note) & set(base)) if base[r] > 0]
+
+
+def ratio_text(series):
+    return f"{statistics.median(series):.3f} ({min(series):.2f}–{max(series):.2f})" if series else "–"
+
+
 lines = [
-    "| scenario | figure | note: median (min–max) | baseline: median (min–max) | note/baseline per pair: median (min–max) | n |",
-    "|---|---|---|---|---|---|",
+    "Start-up, shut-down and memory: medians (min–max) of interleaved runs; the ratios are taken run by run.",
+    "",
+    "| scenario | figure | note | same-work | bare | note/same-work | target | holds | note/bare | n |",
+    "|---|---|---|---|---|---|---|---|---|---|",
 ]
 plot_rows = []
 for scenario in scenarios:
-    if scenario == "session":
+    if scenario in ("session", "breakdown") or scenario.startswith("export"):
         continue
-    for metric, label, unit in METRICS:
-        note = values.get((scenario, metric, "note"))
-        base = values.get((scenario, metric, "baseline"))
-        if not note or not base:
+    for metric, label, unit, target_of in METRICS:
+        series = {p: list(values.get((scenario, metric, p), {}).values()) for p in ("note", "same-work", "bare")}
+        if not all(series.values()):
             continue
-        pairs = sorted(set(note) & set(base))
-        ratios = [note[p] / base[p] for p in pairs if base[p] > 0]
-        ratio = f"{statistics.median(ratios):.2f} ({min(ratios):.2f}–{max(ratios):.2f})" if ratios else "–"
-        lines.append(f"| {scenario} | {label} ({unit}) | {spread(list(note.values()), unit)} | "
-                     f"{spread(list(base.values()), unit)} | {ratio} | {len(pairs)} |")
-        if metric in ("startup_ms", "shutdown_ms", "export_ms"):
-            plot_rows.append((scenario, metric, statistics.median(note.values()), statistics.median(base.values())))
+        same, bare = ratios(scenario, metric, "same-work"), ratios(scenario, metric, "bare")
+        target = target_of(scenario)
+        holds = "–" if target is None else ("yes" if statistics.median(same) <= target else "no")
+        lines.append(
+            f"| {scenario} | {label} ({unit}) | {spread(series['note'], unit)} | {spread(series['same-work'], unit)} | "
+            f"{spread(series['bare'], unit)} | {ratio_text(same)} | {'≤ %.2f' % target if target else '–'} | {holds} | "
+            f"{statistics.median(bare):.2f} | {len(same)} |")
+        if target:
+            plot_rows.append((f"{scenario.replace('note ', '')} {label}", statistics.median(same), min(same),
+                              max(same), target))
 
-session = {metric: v[0] for (s, metric, p), v in values.items() if s == "session"}
-if session:
-    growth = (session["ws_end_kib"] - session["ws_warm_kib"]) / session["ws_warm_kib"] * 100
+# Where start-up time goes, for a small stored note.
+if steps:
     lines += [
         "",
-        f"Long session: {int(session['commands'])} menu commands (colours, fonts, opacity, "
-        f"alignment, select all) sent as WM_COMMAND to the running note after 1000 warm-up commands and stay in front off and on: "
-        f"{session['session_total_ms'] / session['commands']:.2f} ms per command on average "
-        f"(median {session['command_median_ms']:.2f} ms, max {session['command_max_ms']:.1f} ms); "
-        f"working set {session['ws_start_kib'] / 1024:.1f} MiB at start, {session['ws_warm_kib'] / 1024:.1f} MiB "
-        f"after warm-up, {session['ws_end_kib'] / 1024:.1f} MiB after the session ({growth:+.2f} %).",
+        "Start-up steps of a 2 KiB stored note (the note's bench-only build with marks; medians of interleaved runs): "
+        "the time from CreateProcess to the end of each step, and the step's own share.",
+        "",
+        "| step | note: at (ms) | note: step | same-work: at | same-work: step | bare: at | bare: step |",
+        "|---|---|---|---|---|---|---|",
     ]
+    own = {}
+    for program in ("note", "same-work", "bare"):
+        previous, own[program] = None, {}
+        for step in steps + ["startup_ms"]:
+            runs = values.get(("breakdown", step, program))
+            if not runs:
+                continue
+            own[program][step] = (statistics.median(runs.values()),
+                                  statistics.median(v - values[("breakdown", previous, program)][r]
+                                                    for r, v in runs.items()) if previous else None)
+            previous = step
+    for step in steps + ["startup_ms"]:
+        name = "window found by the driver" if step == "startup_ms" else step[5:]
+        cells = []
+        for program in ("note", "same-work", "bare"):
+            at, part = own[program].get(step, (None, None))
+            cells += [f"{at:.1f}" if at is not None else "–", f"{part:.1f}" if part is not None else "–"]
+        lines.append(f"| {name} | " + " | ".join(cells) + " |")
+
+exports = [s for s in scenarios if s.startswith("export")]
+if exports:
+    lines += ["", "| file written | note's writer (ms) | bare calls (ms) | n |", "|---|---|---|---|"]
+    for scenario in exports:
+        note, bare = (list(values[(scenario, "export_ms", p)].values()) for p in ("note", "bare"))
+        lines.append(f"| {scenario[7:]} | {spread(note, 'ms')} | {spread(bare, 'ms')} | {len(note)} |")
+
+session = defaultdict(dict)
+for (s, metric, program), v in values.items():
+    if s == "session":
+        session[program][metric] = v[0]
+if session:
+    lines.append("")
+    for program, figures in session.items():
+        growth = (figures["ws_end_kib"] - figures["ws_warm_kib"]) / figures["ws_warm_kib"] * 100
+        lines.append(
+            f"Long session, {program}: {int(figures['commands'])} menu commands (colours, fonts, opacity, alignment, "
+            f"select all) with the text area focused"
+            f"{' at the end' if figures['focused_at_end'] else ' at the start (not at the end)'}, after 1000 warm-up "
+            f"commands: {figures['session_total_ms'] / figures['commands']:.2f} ms per command on average (median "
+            f"{figures['command_median_ms']:.2f} ms, max {figures['command_max_ms']:.1f} ms); working set "
+            f"{figures['ws_start_kib'] / 1024:.1f} MiB at start, {figures['ws_warm_kib'] / 1024:.1f} MiB after the "
+            f"warm-up, {figures['ws_end_kib'] / 1024:.1f} MiB at the end ({growth:+.2f} %, target < 1 %: "
+            f"{'holds' if growth < 1 else 'missed'}).")
+
+
+def objdump(exe, option):
+    tool = "x86_64-w64-mingw32-objdump"
+    return subprocess.run([tool, option, exe], capture_output=True, text=True).stdout
 
 
 def imports(exe):
-    dump = subprocess.run(["i686-w64-mingw32-objdump", "-p", exe], capture_output=True, text=True).stdout
-    return ", ".join(sorted(set(d.lower() for d in re.findall(r"DLL Name: (\S+)", dump))))
+    return ", ".join(sorted(set(d.lower() for d in re.findall(r"DLL Name: (\S+)", objdump(exe, "-p")))))
+
+
+def sections(exe):
+    found = re.findall(r"^\s*\d+\s+(\.\S+)\s+([0-9a-f]+)\s", objdump(exe, "-h"), re.MULTILINE)
+    return ", ".join(f"{name} {int(size, 16) / 1024:.1f}" for name, size in found)
 
 
 lines.append("")
-for label, exe in (("note", note_exe), ("baseline", baseline_exe)):
+for label, exe in (("note", note_exe), ("same-work", same_exe), ("bare", bare_exe)):
     lines.append(f"{label} .exe: {os.path.getsize(exe) / 1024:.0f} KiB, imports {imports(exe)}.")
+lines.append(f"note .exe sections (KiB): {sections(note_exe)}.")
 
 with open(results_path, "w") as f:
     f.write("\n".join(lines) + "\n")
 with open(plot_path, "w") as f:
-    for scenario, metric, note, base in plot_rows:
-        label = {"startup_ms": "start", "shutdown_ms": "stop", "export_ms": "write"}[metric]
-        f.write(f'"{scenario.replace("note ", "").replace("export ", "")} {label}" {note:.3f} {base:.3f}\n')
+    for index, (label, median, low, high, target) in enumerate(plot_rows):
+        f.write(f'{index} "{label}" {median:.4f} {low:.4f} {high:.4f} {target:.2f}\n')
 print("\n".join(lines))

@@ -1,5 +1,6 @@
 #include "note/form1.h"
 
+#include "app/startup_marks.h"
 #include "app/window_class.h"
 #include "app/window_procedure.h"
 #include "export/save_command.h"
@@ -54,6 +55,8 @@ TForm1::TForm1(FormHost& host) : Commands(*this, PopupMenu1, host), host_(host) 
 }
 
 TForm1::~TForm1() {
+    // FormDestroy has saved the text: it is not kept for another window.
+    Memo1.Discard();
     DestroyHandle();
     // The accessor and its key are never released: the process end frees
     // them, so nothing of the store is touched after FormDestroy.
@@ -66,7 +69,7 @@ void TForm1::CreateHandle() {
     handle_ = createWindow(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                            bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
                            host_.Handle(), nullptr, this);
-    gripAt_ = SIZE{Width(), Height()};
+    laidOutFor_ = SIZE{Width(), Height()};
     try {
         CreateParts();
     } catch (...) {
@@ -89,7 +92,7 @@ void TForm1::DestroyHandle() {
     if (!handle_) return;
     GetWindowRect(handle_, &bounds_);
     Memo1.DestroyHandle();
-    for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->DestroyHandle();
+    for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->ReleaseHandle();
     HWND window = handle_;
     handle_ = nullptr;
     DestroyWindow(window);
@@ -109,31 +112,40 @@ void TForm1::DockPanels() {
 
 void TForm1::Paint() {
     PaintSession paint(handle_);
-    Image1.Paint(paint.dc(), gripAt_.cx, gripAt_.cy);
+    Image1.Paint(paint.dc(), laidOutFor_.cx, laidOutFor_.cy);
+    STARTUP_MARK_LAST("first paint");
 }
 
 void TForm1::PaintBackground(HDC dc) {
     RECT client;
     GetClientRect(handle_, &client);
     // The grip picture is opaque: filling beneath it first would flicker.
-    const RECT grip = gripPictureRect(gripAt_);
+    const RECT grip = gripPictureRect(laidOutFor_);
     const int saved = SaveDC(dc);
     ExcludeClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
     FillRect(dc, &client, brush_.get());
     RestoreDC(dc, saved);
 }
 
-void TForm1::MoveGripPicture() {
+void TForm1::MoveGripPicture(SIZE size) {
     // The platform keeps the old pixels where it can and repaints only what
     // a size change newly exposes, but the picture is anchored to the
     // bottom-right corner: its old place must show the background again and
     // its new place the picture.
-    const RECT old = gripPictureRect(gripAt_);
-    gripAt_ = SIZE{Width(), Height()};
-    const RECT moved = gripPictureRect(gripAt_);
-    if (EqualRect(&old, &moved)) return;
+    const RECT old = gripPictureRect(laidOutFor_);
+    const RECT moved = gripPictureRect(size);
     InvalidateRect(handle_, &old, TRUE);
     InvalidateRect(handle_, &moved, TRUE);
+}
+
+void TForm1::Resized() {
+    // Showing the window reports its size too: only a change moves anything.
+    const SIZE size{Width(), Height()};
+    if (size.cx == laidOutFor_.cx && size.cy == laidOutFor_.cy) return;
+    MoveGripPicture(size);
+    laidOutFor_ = size;
+    DockPanels();
+    if (described_) FormResize();
 }
 
 void TForm1::Show(int showCommand) {
@@ -163,9 +175,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCHITTEST:
             return FormHitTest(lParam);
         case WM_SIZE:
-            MoveGripPicture();
-            DockPanels();
-            if (described_) FormResize();
+            Resized();
             return 0;
         case WM_ERASEBKGND:
             PaintBackground(reinterpret_cast<HDC>(wParam));

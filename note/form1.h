@@ -73,6 +73,20 @@ public:
     void SetWidth(int width) override;
     void SetHeight(int height) override;
 
+    // While one lives, the window's position and size are recorded and
+    // reach the hidden platform window together when it goes: one move and
+    // one run of the layout rule instead of one for each value set.
+    class DeferredBounds {
+    public:
+        explicit DeferredBounds(TForm1& form);
+        ~DeferredBounds();
+        DeferredBounds(const DeferredBounds&) = delete;
+        DeferredBounds& operator=(const DeferredBounds&) = delete;
+
+    private:
+        TForm1& form_;
+    };
+
     // The text area's whole text.
     std::string Text() const override;
     void SetText(const std::string& text) override;
@@ -93,17 +107,21 @@ private:
     void DestroyHandle();
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
+    RECT WindowRect() const;
     void OpenContextMenu(POINT screen);
     void DockPanels();
     void Paint();
     void PaintBackground(HDC dc);
-    void MoveGripPicture();
+    void MoveGripPicture(SIZE size);
+    // The parts follow a change of the window's size.
+    void Resized();
 
     FormHost& host_;
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
+    bool deferringBounds_ = false;
     RECT bounds_{263, 142, 263 + 188, 142 + 89};
-    SIZE gripAt_{188, 89};  // the window size the grip picture is drawn for
+    SIZE laidOutFor_{188, 89};  // the window size the parts are laid out for
     COLORREF colour_ = kSkyBlue;
     SolidBrush brush_{kSkyBlue};
     int opacity_ = 255;

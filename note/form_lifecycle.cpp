@@ -1,17 +1,26 @@
 // The note's start-up and shut-down steps.
+#include "app/startup_marks.h"
 #include "note/form1.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
 
 void TForm1::FormCreate() {
+    STARTUP_MARK("note window");
     FormResize();
     SetNoteColour(kCreamYellow);
     SettingsKey = std::make_unique<TRegistry>();
     OpenNoteSettings(*SettingsKey);
-    // The restored text and sizes reach the text area once, at the end (or
-    // at a failure): the user sees only the final state.
-    TMemo::DeferredUpdate oneWrap(Memo1);
-    RestoreNote(*SettingsKey, *this);
+    STARTUP_MARK("settings key opened");
+    {
+        // The restored place and size reach the window once, and then the
+        // text and the text area's size the text area once, at the end (or
+        // at a failure): the user sees only the final state, and the text is
+        // wrapped once.
+        TMemo::DeferredUpdate oneWrap(Memo1);
+        DeferredBounds oneMove(*this);
+        RestoreNote(*SettingsKey, *this);
+    }
+    STARTUP_MARK("restored");
 }
 
 void TForm1::FormDestroy() { SaveSettings(); }

@@ -1,24 +1,20 @@
 // The note's outer bounds, read from and applied to its platform window.
 #include "note/form1.h"
 
-namespace {
-
-RECT windowRect(HWND window, const RECT& recorded) {
-    RECT rect = recorded;
-    if (window) GetWindowRect(window, &rect);
+RECT TForm1::WindowRect() const {
+    RECT rect = bounds_;
+    if (handle_ && !deferringBounds_) GetWindowRect(handle_, &rect);
     return rect;
 }
 
-}  // namespace
-
-int TForm1::Left() const { return windowRect(handle_, bounds_).left; }
-int TForm1::Top() const { return windowRect(handle_, bounds_).top; }
+int TForm1::Left() const { return WindowRect().left; }
+int TForm1::Top() const { return WindowRect().top; }
 int TForm1::Width() const {
-    const RECT rect = windowRect(handle_, bounds_);
+    const RECT rect = WindowRect();
     return rect.right - rect.left;
 }
 int TForm1::Height() const {
-    const RECT rect = windowRect(handle_, bounds_);
+    const RECT rect = WindowRect();
     return rect.bottom - rect.top;
 }
 
@@ -28,11 +24,23 @@ void TForm1::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
 void TForm1::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
 
 void TForm1::SetBounds(int left, int top, int width, int height) {
+    const RECT before = WindowRect();
     bounds_ = RECT{left, top, left + width, top + height};
-    if (!handle_) return;
+    if (!handle_ || deferringBounds_) return;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
-    if (width == Width() && height == Height()) flags |= SWP_NOSIZE;
+    if (width == before.right - before.left && height == before.bottom - before.top) flags |= SWP_NOSIZE;
     SetWindowPos(handle_, nullptr, left, top, width, height, flags);
+}
+
+TForm1::DeferredBounds::DeferredBounds(TForm1& form) : form_(form) {
+    form_.bounds_ = form_.WindowRect();
+    form_.deferringBounds_ = true;
+}
+
+TForm1::DeferredBounds::~DeferredBounds() {
+    form_.deferringBounds_ = false;
+    const RECT& b = form_.bounds_;
+    form_.SetBounds(b.left, b.top, b.right - b.left, b.bottom - b.top);
 }
 
 std::string TForm1::Text() const { return Memo1.Text(); }

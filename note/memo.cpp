@@ -42,12 +42,17 @@ void TMemo::PushText() {
 void TMemo::DestroyHandle() {
     if (!handle_) return;
     text_ = Text();
+    HWND window = Release();
+    DestroyWindow(window);
+}
+
+HWND TMemo::Release() {
     HWND window = handle_;
     handle_ = nullptr;
     // The edit control's own procedure cleans up after itself on destruction.
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
     RemovePropA(window, kSelfProperty);
-    DestroyWindow(window);
+    return window;
 }
 
 std::string TMemo::Text() const {

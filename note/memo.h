@@ -21,6 +21,11 @@ public:
     void CreateHandle(HWND parent);
     // Destroys it, keeping its text as a recorded property.
     void DestroyHandle();
+    // Lets it go with its text, for the end: it is destroyed with its parent
+    // window and nothing is created again.
+    void Discard() {
+        if (handle_) Release();
+    }
     HWND Handle() const { return handle_; }
 
     std::string Text() const;
@@ -52,6 +57,9 @@ public:
 private:
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     void ApplyDeferred();
+    // Gives the edit control its own procedure back; the handle, no longer
+    // this object's.
+    HWND Release();
     // Hands the recorded text to the edit control, which then holds the
     // only copy.
     void PushText();

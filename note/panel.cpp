@@ -25,11 +25,6 @@ void TPanel::CreateHandle(HWND parent, int tabOrder) {
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + tabOrder)), nullptr);
 }
 
-void TPanel::DestroyHandle() {
-    if (handle_) DestroyWindow(handle_);
-    handle_ = nullptr;
-}
-
 void TPanel::SetBounds(const Bounds& bounds) {
     bounds_ = bounds;
     // Drawn anew at each place: a strip moved again before it was painted

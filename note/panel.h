@@ -8,7 +8,8 @@
 class TPanel {
 public:
     void CreateHandle(HWND parent, int tabOrder);
-    void DestroyHandle();
+    // The strip goes with the note's window, which destroys its children.
+    void ReleaseHandle() { handle_ = nullptr; }
     HWND Handle() const { return handle_; }
     void SetBounds(const Bounds& bounds);
 

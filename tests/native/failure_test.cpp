@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 namespace {
 TEST(Substitute, PutsTheValueInVerbatim) {
     EXPECT_EQ(substitute("'%s' x", "%s %n %d %%"), "'%s %n %d %%' x");
@@ -24,11 +22,5 @@ TEST(RaiseFailure, CarriesTheFilledMessage) {
         EXPECT_EQ(failure.message(), "不能创建文件 C:\\a%d.txt");
         EXPECT_STREQ(failure.what(), failure.message().c_str());
     }
-}
-TEST(FailureMessage, IsTheTextOfWhateverWasThrown) {
-    EXPECT_EQ(failureMessage(std::make_exception_ptr(Failure("写流出错"))), "写流出错");
-    EXPECT_EQ(failureMessage(std::make_exception_ptr(WindowNotCreated("不能创建窗口 EDIT"))), "不能创建窗口 EDIT");
-    EXPECT_EQ(failureMessage(std::make_exception_ptr(std::runtime_error("refused"))), "refused");
-    EXPECT_EQ(failureMessage(std::make_exception_ptr(42)), "未知错误");
 }
 }  // namespace

@@ -14,7 +14,7 @@ class TestHost : public FormHost {
 public:
     HWND Handle() const override { return nullptr; }
     void ReportError(const std::string& message) override { reported.push_back(message); }
-    void ReportFailure(const std::exception_ptr& failure) override { ReportError(failureMessage(failure)); }
+    void ReportFailure(const std::exception& failure) override { ReportError(failure.what()); }
     void Terminate() override { ++terminations; }
 
     std::vector<std::string> reported;
