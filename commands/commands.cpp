@@ -7,27 +7,22 @@ void TNoteCommands::moveCheck(std::initializer_list<const char*> unchecked, cons
     menu_.Item(checked).SetChecked(true);
 }
 
+// The colour group: the chosen item checked, the other three not.
+void TNoteCommands::chooseColour(COLORREF colour, const char* item) {
+    note_.SetNoteColour(colour);
+    for (const char* name : {"N2", "N3", "N4", "N5"}) menu_.Item(name).SetChecked(false);
+    menu_.Item(item).SetChecked(true);
+}
+
 void TNoteCommands::N1Click() { note_.Save(); }
 
-void TNoteCommands::N2Click() {
-    note_.SetNoteColour(kCreamYellow);
-    moveCheck({"N3", "N4", "N5"}, "N2");
-}
+void TNoteCommands::N2Click() { chooseColour(kCreamYellow, "N2"); }
 
-void TNoteCommands::N3Click() {
-    note_.SetNoteColour(kPink);
-    moveCheck({"N2", "N4", "N5"}, "N3");
-}
+void TNoteCommands::N3Click() { chooseColour(kPink, "N3"); }
 
-void TNoteCommands::N4Click() {
-    note_.SetNoteColour(kGrassGreen);
-    moveCheck({"N3", "N2", "N5"}, "N4");
-}
+void TNoteCommands::N4Click() { chooseColour(kGrassGreen, "N4"); }
 
-void TNoteCommands::N5Click() {
-    note_.SetNoteColour(kSkyBlue);
-    moveCheck({"N3", "N4", "N2"}, "N5");
-}
+void TNoteCommands::N5Click() { chooseColour(kSkyBlue, "N5"); }
 
 void TNoteCommands::N6Click() {
     note_.SetFontSize(12);

@@ -63,6 +63,7 @@ public:
 
 private:
     void moveCheck(std::initializer_list<const char*> unchecked, const char* checked);
+    void chooseColour(COLORREF colour, const char* item);
 
     NoteOperations& note_;
     TPopupMenu& menu_;

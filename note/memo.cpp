@@ -42,8 +42,7 @@ void TMemo::PushText() {
 void TMemo::DestroyHandle() {
     if (!handle_) return;
     text_ = Text();
-    HWND window = Release();
-    DestroyWindow(window);
+    DestroyWindow(Release());
 }
 
 HWND TMemo::Release() {
