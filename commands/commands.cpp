@@ -10,8 +10,7 @@ void TNoteCommands::moveCheck(std::initializer_list<const char*> unchecked, cons
 // The colour group: the chosen item checked, the other three not.
 void TNoteCommands::chooseColour(COLORREF colour, const char* item) {
     note_.SetNoteColour(colour);
-    for (const char* name : {"N2", "N3", "N4", "N5"}) menu_.Item(name).SetChecked(false);
-    menu_.Item(item).SetChecked(true);
+    moveCheck({"N2", "N3", "N4", "N5"}, item);
 }
 
 void TNoteCommands::N1Click() { note_.Save(); }
