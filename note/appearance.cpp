@@ -1,4 +1,5 @@
 // The appearance operations the commands and start-up use.
+#include "app/screen_density.h"
 #include "note/form1.h"
 #include "note/layered.h"
 
@@ -10,10 +11,7 @@ void TForm1::SetNoteColour(COLORREF colour) {
 }
 
 void TForm1::SetFontSize(int points) {
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    Memo1.SetFontHeight(-MulDiv(points, pixelsPerInch, 72));
+    Memo1.SetFontHeight(-MulDiv(points, screenPixelsPerInch(), 72));
 }
 
 void TForm1::SetOpacity(int opacity) {

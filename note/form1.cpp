@@ -1,5 +1,6 @@
 #include "note/form1.h"
 
+#include "app/screen_density.h"
 #include "app/startup_marks.h"
 #include "app/window_class.h"
 #include "app/window_procedure.h"
@@ -10,6 +11,15 @@
 namespace {
 
 const char kClassName[] = "TForm1";
+
+// The description: its place is exact; its size and the text area's font
+// height are designed for 96 pixels per inch and keep their physical size
+// on denser screens, where they would otherwise come out small.
+RECT describedBounds() {
+    const int left = 263, top = 142;
+    return RECT{left, top, left + atScreenDensity(188), top + atScreenDensity(89)};
+}
+const int kDescribedFontHeight = 12;
 
 void registerClass() {
     WNDCLASSA windowClass{};
@@ -47,7 +57,8 @@ private:
 
 }  // namespace
 
-TForm1::TForm1(FormHost& host) : Commands(*this, PopupMenu1, host), host_(host) {
+TForm1::TForm1(FormHost& host) : Commands(*this, PopupMenu1, host), host_(host), bounds_(describedBounds()) {
+    Memo1.SetFontHeight(-atScreenDensity(kDescribedFontHeight));
     PopupMenu1.Items = {&N1, &N2, &N3, &N4, &N5, &N6, &N7, &N9, &N10, &N11, &N13, &N14, &N8, &N12};
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();

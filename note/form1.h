@@ -107,6 +107,10 @@ private:
     void DestroyHandle();
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
+    void RestoreSettings();
+    // A place wholly outside every monitor's work area moves into the
+    // nearest one (see keptInView).
+    void KeepInView();
     RECT WindowRect() const;
     void OpenContextMenu(POINT screen);
     void DockPanels();
@@ -120,8 +124,8 @@ private:
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
     bool deferringBounds_ = false;
-    RECT bounds_{263, 142, 263 + 188, 142 + 89};
-    SIZE laidOutFor_{188, 89};  // the window size the parts are laid out for
+    RECT bounds_;
+    SIZE laidOutFor_{};  // the window size the parts are laid out for
     COLORREF colour_ = kSkyBlue;
     SolidBrush brush_{kSkyBlue};
     int opacity_ = 255;

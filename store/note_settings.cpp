@@ -2,19 +2,21 @@
 
 #include <string>
 
+#include "app/screen_density.h"
 #include "store/registry.h"
 #include "store/text_to_int.h"
 
 namespace {
 
 // Initialises a store that has not been marked as started: the note opens
-// small in the top-left corner with empty text.
+// small in the top-left corner with empty text; its size is designed for 96
+// pixels per inch and would be tiny on a denser screen.
 void MarkFirstRun(TRegistry& key, StoredNote& note) {
     key.WriteString("first", "1");
     note.SetTop(10);
     note.SetLeft(10);
-    note.SetHeight(100);
-    note.SetWidth(100);
+    note.SetHeight(atScreenDensity(100));
+    note.SetWidth(atScreenDensity(100));
 }
 
 }  // namespace

@@ -7,10 +7,14 @@
 
 #include "app/application.h"
 #include "app/report_error.h"
+#include "app/screen_density.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
+#include "tests/win32/support/note_geometry.h"
+#include "tests/win32/support/raw_registry.h"
 #include "tests/win32/support/screen.h"
 #include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/test_host.h"
 #include "tests/win32/support/wait.h"
 
 namespace {
@@ -51,6 +55,38 @@ protected:
         EXPECT_EQ(rect.bottom - rect.top, height);
     }
     LONG style(HWND window, int which = GWL_STYLE) const { return GetWindowLongA(window, which); }
+    int fontHeight() const {
+        LOGFONTA font{};
+        GetObjectA(note->Memo1.Font(), sizeof font, &font);
+        return font.lfHeight;
+    }
+    // The frame, margin, text area and grip picture in fixed pixels.
+    void expectPixelsOf100By100NoteAt40And50() {
+        note->SetLeft(40);
+        note->SetTop(50);
+        resize(100, 100);
+        show();
+        ScreenCapture capture(RECT{40, 50, 140, 150});
+        auto at = [&](int x, int y) { return capture.pixel(40 + x, 50 + y); };
+        const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+        for (int i : {0, 50, 99}) {
+            EXPECT_EQ(at(i, 0), black);
+            EXPECT_EQ(at(i, 99), black);
+            EXPECT_EQ(at(0, i), black);
+            EXPECT_EQ(at(99, i), black);
+        }
+        EXPECT_EQ(at(5, 5), kCreamYellow) << "margin";
+        EXPECT_EQ(at(60, 70), kCreamYellow) << "text area";
+        // The grip picture at (W - 13, H - 13): a black frame, white above
+        // the diagonal, black below it.
+        EXPECT_EQ(at(87, 87), black);
+        EXPECT_EQ(at(88, 88), white);
+        EXPECT_EQ(at(96, 89), white);
+        EXPECT_EQ(at(97, 89), black);
+        EXPECT_EQ(at(97, 97), black);
+        EXPECT_EQ(at(86, 86), kCreamYellow);
+        expectChildAt(note->Memo1.Handle(), 12, 10, 75, 78);
+    }
 
     std::unique_ptr<TApplication> application;
     TForm1* note = nullptr;
@@ -147,31 +183,7 @@ TEST_F(NoteWindow, SizesBelowTheMinimumAreCorrectedTo16) {
     EXPECT_LE(memo.bottom - memo.top, 0);
 }
 
-TEST_F(NoteWindow, PixelsShowFrameMarginTextAreaAndGrip) {
-    note->SetLeft(40);
-    note->SetTop(50);
-    resize(100, 100);
-    show();
-    ScreenCapture capture(RECT{40, 50, 140, 150});
-    auto at = [&](int x, int y) { return capture.pixel(40 + x, 50 + y); };
-    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-    for (int i : {0, 50, 99}) {
-        EXPECT_EQ(at(i, 0), black);
-        EXPECT_EQ(at(i, 99), black);
-        EXPECT_EQ(at(0, i), black);
-        EXPECT_EQ(at(99, i), black);
-    }
-    EXPECT_EQ(at(5, 5), kCreamYellow) << "margin";
-    EXPECT_EQ(at(60, 70), kCreamYellow) << "text area";
-    // The grip picture at (W - 13, H - 13): a black frame, white above the
-    // diagonal, black below it.
-    EXPECT_EQ(at(87, 87), black);
-    EXPECT_EQ(at(88, 88), white);
-    EXPECT_EQ(at(96, 89), white);
-    EXPECT_EQ(at(97, 89), black);
-    EXPECT_EQ(at(97, 97), black);
-    EXPECT_EQ(at(86, 86), kCreamYellow);
-}
+TEST_F(NoteWindow, PixelsShowFrameMarginTextAreaAndGrip) { expectPixelsOf100By100NoteAt40And50(); }
 
 TEST_F(NoteWindow, ColourChangesMarginAndTextAreaTogether) {
     show();
@@ -193,9 +205,7 @@ TEST_F(NoteWindow, RepeatedAppearanceChangesReleaseTheReplacedObjects) {
         ASSERT_EQ(GetObjectType(oldFont), 0u) << "font kept at round " << i;
         ASSERT_EQ(GetObjectType(oldBrush), 0u) << "brush kept at round " << i;
     }
-    LOGFONTA font{};
-    GetObjectA(note->Memo1.Font(), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -12);
+    EXPECT_EQ(fontHeight(), -12);
 }
 
 TEST_F(NoteWindow, StayInFrontOffAndOnKeepsEverythingButCaretAndSelection) {
@@ -277,6 +287,92 @@ TEST_F(NoteWindow, MessagesEndingAtOrBelowTheFullStopGetNone) {
         user.join();
         EXPECT_EQ(seen, message);
     }
+}
+
+// The screen's pixels per inch for programs started while one lives (read
+// by each program at its start); the value before comes back afterwards.
+class ScreenDensityForNewPrograms {
+public:
+    explicit ScreenDensityForNewPrograms(DWORD pixelsPerInch) : before_(readRawValue(HKEY_CURRENT_CONFIG, kPath, kName)) {
+        writeRawValue(HKEY_CURRENT_CONFIG, kPath, kName, REG_DWORD,
+                      std::string(reinterpret_cast<const char*>(&pixelsPerInch), sizeof pixelsPerInch));
+    }
+    ~ScreenDensityForNewPrograms() {
+        if (before_.found)
+            writeRawValue(HKEY_CURRENT_CONFIG, kPath, kName, before_.type, before_.data);
+        else
+            deleteRawValue(HKEY_CURRENT_CONFIG, kPath, kName);
+    }
+    ScreenDensityForNewPrograms(const ScreenDensityForNewPrograms&) = delete;
+    ScreenDensityForNewPrograms& operator=(const ScreenDensityForNewPrograms&) = delete;
+
+private:
+    static constexpr const char* kPath = "Software\\Fonts";
+    static constexpr const char* kName = "LogPixels";
+    RawValue before_;
+};
+
+const char kDensityVariable[] = "TARVISSEL_TEST_PIXELS_PER_INCH";
+
+// Runs this test program again, with the given filter, and waits (bounded)
+// for its exit code.
+DWORD runThisProgram(const std::string& filter) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string commandLine = "\"" + std::string(path) + "\" --gtest_filter=" + filter;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
+        return static_cast<DWORD>(-1);
+    DWORD exitCode = static_cast<DWORD>(-2);
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    else
+        TerminateProcess(process.hProcess, exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// At one and a half times the design density, run by PixelDensity below in
+// a program started at that density: the text keeps its physical size, the
+// first-run and described sizes grow with it, and the layout rule and the
+// grip stay in pixels.
+class DenseScreen : public NoteWindow {
+protected:
+    void SetUp() override {
+        const char* expected = getenv(kDensityVariable);
+        if (!expected) GTEST_SKIP() << "runs in a program started at another density";
+        ASSERT_EQ(screenPixelsPerInch(), atoi(expected)) << "the program was not started at that density";
+        NoteWindow::SetUp();
+    }
+};
+
+TEST_F(DenseScreen, TextAndFirstSizesScaleTheLayoutAndGripDoNot) {
+    EXPECT_EQ(fontHeight(), -18);
+    EXPECT_EQ(note->Width(), 150) << "first-run width";
+    EXPECT_EQ(note->Height(), 150) << "first-run height";
+    note->SetFontSize(12);
+    EXPECT_EQ(fontHeight(), -24);
+    note->SetFontSize(9);
+    EXPECT_EQ(fontHeight(), -18);
+    expectPixelsOf100By100NoteAt40And50();
+    TestHost host;
+    TForm1 described(host);
+    EXPECT_EQ(geometryOf(described), (Geometry{263, 142, 282, 134}));
+}
+
+TEST(PixelDensity, TheNoteAt144PixelsPerInch) {
+    ScreenDensityForNewPrograms dense(144);
+    SetEnvironmentVariableA(kDensityVariable, "144");
+    const DWORD exitCode = runThisProgram("DenseScreen.*");
+    SetEnvironmentVariableA(kDensityVariable, nullptr);
+    EXPECT_EQ(exitCode, 0u) << "the tests at 144 pixels per inch failed (their output is above)";
 }
 
 }  // namespace
