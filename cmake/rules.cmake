@@ -7,6 +7,7 @@ add_library(rules STATIC
   app/error_text.cpp
   note/layout_rule.cpp
   note/grip.cpp
+  note/view_rule.cpp
   store/text_to_int.cpp
   store/key_path.cpp
   export/filter.cpp

@@ -1,6 +1,11 @@
 // The note's outer bounds, read from and applied to its platform window.
 #include "note/form1.h"
 
+#include <vector>
+
+#include "app/monitors.h"
+#include "note/view_rule.h"
+
 RECT TForm1::WindowRect() const {
     RECT rect = bounds_;
     if (handle_ && !deferringBounds_) GetWindowRect(handle_, &rect);
@@ -45,3 +50,11 @@ TForm1::DeferredBounds::~DeferredBounds() {
 
 std::string TForm1::Text() const { return Memo1.Text(); }
 void TForm1::SetText(const std::string& text) { Memo1.SetText(text); }
+
+void TForm1::KeepInView() {
+    std::vector<Bounds> workAreas;
+    for (const RECT& area : monitorWorkAreas())
+        workAreas.push_back(Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top});
+    const Bounds kept = keptInView(Bounds{Left(), Top(), Width(), Height()}, workAreas);
+    SetBounds(kept.left, kept.top, kept.width, kept.height);
+}

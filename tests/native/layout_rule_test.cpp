@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
+#include "note/view_rule.h"
+
 namespace {
 TEST(TextAreaBounds, InsideTheFrameAtKnownSizes) {
     EXPECT_EQ(textAreaBounds(188, 89), (Bounds{12, 10, 163, 67}));
@@ -28,5 +32,27 @@ TEST(FrameStrips, AtTheMinimumSize) {
     const FrameStrips strips = frameStrips(kMinimumSide, kMinimumSide);
     EXPECT_EQ(strips.bottom, (Bounds{0, 15, 16, 1}));
     EXPECT_EQ(strips.right, (Bounds{15, 1, 1, 14}));
+}
+
+TEST(KeptInView, AnyVisiblePartKeepsThePlaceExactly) {
+    const std::vector<Bounds> screens{{0, 0, 1280, 994}, {-1024, 0, 1024, 768}};
+    for (const Bounds note : {Bounds{-50, -20, 188, 89}, Bounds{1270, 900, 188, 89}, Bounds{-1100, 700, 100, 100},
+                              Bounds{300, 200, 180, 120}})
+        EXPECT_EQ(keptInView(note, screens), note);
+}
+
+TEST(KeptInView, ALostNoteMovesTheLeastIntoTheNearestWorkAreaKeepingItsSize) {
+    const std::vector<Bounds> screens{{0, 0, 1280, 994}, {-1024, 0, 1024, 768}};
+    EXPECT_EQ(keptInView({5000, 100, 180, 120}, screens), (Bounds{1100, 100, 180, 120}));
+    EXPECT_EQ(keptInView({300, 3000, 180, 120}, screens), (Bounds{300, 874, 180, 120}));
+    EXPECT_EQ(keptInView({-5000, 900, 180, 120}, screens), (Bounds{-1024, 648, 180, 120}));
+    EXPECT_EQ(keptInView({-300, 900, 180, 120}, screens), (Bounds{0, 874, 180, 120}));
+    EXPECT_EQ(keptInView({INT_MAX, INT_MIN, 180, 120}, screens), (Bounds{1100, 0, 180, 120}));
+    EXPECT_EQ(keptInView({INT_MIN, INT_MAX - 50, 100, 100}, screens), (Bounds{-1024, 668, 100, 100}));
+}
+
+TEST(KeptInView, ANoteLargerThanTheWorkAreaShrinksToIt) {
+    EXPECT_EQ(keptInView({3000, 10, 2000, 500}, {{0, 0, 1280, 994}}), (Bounds{0, 10, 1280, 500}));
+    EXPECT_EQ(keptInView({3000, 3000, 2000, 2000}, {{0, 30, 1280, 964}}), (Bounds{0, 30, 1280, 964}));
 }
 }  // namespace
