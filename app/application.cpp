@@ -4,6 +4,7 @@
 
 #include "app/code_page.h"
 #include "app/failure.h"
+#include "app/single_instance.h"
 #include "app/startup_marks.h"
 #include "app/title_rule.h"
 #include "app/window_class.h"
@@ -167,6 +168,10 @@ void TApplication::SessionEnding() {
 }
 
 LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == bringToFrontMessage()) {
+        BringToFront();
+        return 0;
+    }
     switch (message) {
         case WM_CLOSE:
             if (mainForm_) mainForm_->Close();
@@ -201,4 +206,19 @@ void TApplication::ShowOwnedWhileRestored(WPARAM sizeType) {
         formHiddenByMinimise_ = false;
         mainForm_->Show(SW_SHOWNORMAL);
     }
+}
+
+void TApplication::BringToFront() {
+    if (!mainForm_) return;
+    // Restoring the application shows the note again.
+    if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
+    // An open error box or save dialog comes first: the note waits for it.
+    HWND popup = GetLastActivePopup(handle_);
+    if (popup != handle_ && popup != mainForm_->Handle() && IsWindowEnabled(popup)) {
+        SetForegroundWindow(popup);
+        return;
+    }
+    if (!IsWindowVisible(mainForm_->Handle())) mainForm_->Show(SW_SHOWNORMAL);
+    SetForegroundWindow(mainForm_->Handle());
+    mainForm_->FocusActiveControl();
 }

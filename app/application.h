@@ -71,6 +71,9 @@ private:
     void NormalizeTopMosts();
     void RestoreTopMosts();
     void SessionEnding();
+    // Asked by a later start of the program: the note, or the box or dialog
+    // it waits for, comes to the front, restored if minimised.
+    void BringToFront();
     // The form is hidden while the application is minimised.
     void ShowOwnedWhileRestored(WPARAM sizeType);
 

@@ -4,15 +4,20 @@
 
 #include "app/application.h"
 #include "app/failure.h"
+#include "app/single_instance.h"
 #include "app/startup_marks.h"
 #include "note/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     STARTUP_MARK("WinMain");
+    SingleInstance instance;
+    if (instance.HandedToRunningNote()) return 0;
     try {
         TApplication application;
+        instance.Publish(application.Handle());
         if (!guarded(application, [&] { application.CreateForm<TForm1>(); })) return 1;
         application.Run(showCommand);
+        instance.Withdraw();
         return 0;
     } catch (const std::exception& failure) {
         // There is no application window to own the box or hold the title.

@@ -191,13 +191,17 @@ void createWindows() {
                                        nullptr, nullptr, instance, nullptr);
     HMENU systemMenu = GetSystemMenu(note.application, FALSE);
     for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(systemMenu, command, MF_BYCOMMAND);
+    // Marked for a later start to find, as the one running note.
+    SetPropA(note.application, "BenchSameWork.Running", note.application);
     benchMark("application window");
     registerClass("BenchSameWork", noteProc, nullptr);
     registerClass("BenchStrip", DefWindowProcA, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     note.window = CreateWindowExA(WS_EX_LAYERED, "BenchSameWork", "Baseline", WS_POPUP | WS_CLIPCHILDREN, 263, 142,
                                   188, 89, note.application, nullptr, instance, nullptr);
     SetLayeredWindowAttributes(note.window, 0, 255, LWA_ALPHA);
-    setFont(-12);
+    HDC screen = GetDC(nullptr);
+    setFont(-MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 96));
+    ReleaseDC(nullptr, screen);
     createEdit(RECT{0, 0, 188, 89}, "");
     const RECT strips[] = {{0, 0, 188, 1}, {0, 88, 188, 1}, {0, 1, 1, 87}, {187, 1, 1, 87}};
     for (int i = 0; i < 4; ++i)
@@ -221,6 +225,13 @@ void layOut() {
     MoveWindow(note.edit, 12, 10, width - 25, height - 22, TRUE);
 }
 
+BOOL CALLBACK workArea(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(monitor, &info);
+    return TRUE;
+}
+
 // Position and size applied together, the strips and the text area laid
 // out once for them, and then the text set once, so that it is wrapped once.
 void restore() {
@@ -236,6 +247,8 @@ void restore() {
         const int height = std::atoi(readValue("height").c_str()), width = std::atoi(readValue("width").c_str());
         SetWindowPos(note.window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    // The restored place checked against the monitors' work areas.
+    EnumDisplayMonitors(nullptr, nullptr, workArea, 0);
     layOut();
     SetWindowTextA(note.edit, text.c_str());
     benchMark("restored");
@@ -245,6 +258,8 @@ void restore() {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     benchMark("WinMain");
+    // One note per user: the mutex a later start would find.
+    HANDLE instance = CreateMutexA(nullptr, TRUE, "Local\\BenchSameWork");
     createWindows();
     restore();
     ShowWindow(note.application, SW_SHOWNOACTIVATE);
@@ -258,5 +273,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     }
     DeleteObject(note.font);
     DeleteObject(note.brush);
+    CloseHandle(instance);
     return 0;
 }

@@ -204,19 +204,102 @@ TEST_F(Lifecycle, SessionEndSavesBeforeAnswering) {
     EXPECT_EQ(readSettingsString("width"), "100");
 }
 
-TEST_F(Lifecycle, TwoInstancesShareTheStoreAndTheLastToEndWins) {
-    writeCompleteStore("", "10", "10", "100", "100");
-    RunningProgram first;
-    HWND firstNote = first.waitForNote();
-    RunningProgram second;
-    HWND secondNote = second.waitForNote();
-    ASSERT_NE(firstNote, nullptr);
-    ASSERT_NE(secondNote, nullptr);
-    setNoteText(firstNote, "first");
-    setNoteText(secondNote, "second");
-    closeAndWait(second);
-    closeAndWait(first);
-    EXPECT_EQ(readSettingsString("max"), "first");
+// Every top-level window of the class, whichever process it belongs to.
+int windowsOfClass(const char* className) {
+    int count = 0;
+    for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
+         window = FindWindowExA(nullptr, window, className, nullptr))
+        ++count;
+    return count;
+}
+
+FILETIME settingsKeyWritten() {
+    FILETIME written{};
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr, &written);
+        RegCloseKey(key);
+    }
+    return written;
+}
+
+// The note has the foreground, and the keyboard focus is in its text area.
+bool inFrontWithFocus(HWND note) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return GetForegroundWindow() == note &&
+           GetGUIThreadInfo(GetWindowThreadProcessId(note, nullptr), &thread) &&
+           thread.hwndFocus == noteTextArea(note);
+}
+
+// A second start hands over to the running note (shown or minimised) and
+// ends without a window of its own and without touching the store; once
+// the running note is killed, a start shows a note again.
+TEST_F(Lifecycle, ASecondStartBringsTheRunningNoteToTheFrontAndEnds) {
+    writeCompleteStore("stored", "100", "100", "120", "180");
+    for (const int firstShown : {SW_SHOWNORMAL, SW_SHOWMINNOACTIVE}) {
+        RunningProgram first(firstShown);
+        HWND application = first.waitForApplicationWindow();
+        ASSERT_NE(application, nullptr);
+        // Something else has the foreground when the user starts again.
+        HWND elsewhere = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 20, 20, nullptr, nullptr,
+                                         nullptr, nullptr);
+        if (firstShown == SW_SHOWNORMAL) {
+            ASSERT_NE(first.waitForNote(), nullptr);
+        }
+        SetForegroundWindow(elsewhere);
+        const FILETIME written = settingsKeyWritten();
+        RunningProgram second;
+        ASSERT_TRUE(second.waitForExit(3000)) << "the second start did not end promptly";
+        EXPECT_EQ(second.exitCode(), 0u);
+        HWND note = first.waitForNote();
+        ASSERT_NE(note, nullptr) << firstShown;
+        EXPECT_TRUE(waitUntil([&] { return inFrontWithFocus(note); }, kWindowTimeoutMs)) << firstShown;
+        EXPECT_EQ(windowsOfClass("TForm1"), 1);
+        EXPECT_EQ(windowsOfClass("TApplication"), 1);
+        const FILETIME writtenAfter = settingsKeyWritten();
+        EXPECT_EQ(CompareFileTime(&written, &writtenAfter), 0) << "the second start wrote the store";
+        EXPECT_EQ(readSettingsString("max"), "stored");
+        first.kill();
+        DestroyWindow(elsewhere);
+    }
+    RunningProgram afterKill;
+    ASSERT_NE(afterKill.waitForNote(), nullptr) << "the killed note still blocks a start";
+    closeAndWait(afterKill);
+}
+
+// A note restored wholly outside the work area comes back into it, keeping
+// its size, and the corrected place is what it saves; one with any part in
+// view stays exactly where it was.
+TEST_F(Lifecycle, AStoredPlaceOutOfViewComesBackIntoTheWorkArea) {
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const int right = work.right - 180, bottom = work.bottom - 120;
+    struct Case {
+        std::string top, left;
+        int keptTop, keptLeft;
+    };
+    const Case cases[] = {
+        {"100", std::to_string(work.right + 3000), 100, right},
+        {std::to_string(work.bottom + 40), "300", bottom, 300},
+        {"-30000", "-30000", static_cast<int>(work.top), static_cast<int>(work.left)},
+        {"-2147483648", "300", static_cast<int>(work.top), 300},
+        {"-20", "-50", -20, -50},
+        {std::to_string(work.bottom - 10), std::to_string(work.right - 30), static_cast<int>(work.bottom) - 10,
+         static_cast<int>(work.right) - 30},
+    };
+    for (const Case& c : cases) {
+        writeCompleteStore("x", c.top, c.left, "120", "180");
+        RunningProgram program;
+        HWND note = program.waitForNote();
+        ASSERT_NE(note, nullptr);
+        expectBounds(note, c.keptLeft, c.keptTop, 180, 120);
+        EXPECT_EQ(readSettingsString("top"), c.top) << "the store was written at start-up";
+        closeAndWait(program);
+        EXPECT_EQ(readSettingsString("top"), std::to_string(c.keptTop));
+        EXPECT_EQ(readSettingsString("left"), std::to_string(c.keptLeft));
+    }
 }
 
 // What is stored is whatever bounds the maximised note has at close (under
