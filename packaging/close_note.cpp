@@ -16,9 +16,7 @@ namespace {
 const DWORD kCloseTimeoutMs = 15000;
 const char kApplicationClass[] = "TApplication";
 const char kProgramName[] = "Tarvissel.exe";
-const char kStillRunning[] =
-    "Tarvissel is running and did not close. Close the note (its menu, the last item) and run the "
-    "installation again.";
+const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
 
 class Handle {
 public:

@@ -173,7 +173,6 @@ TEST_F(MsiLifecycle, InstallsForTheUserAloneAndUninstallsAllButTheStore) {
     EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_INSTALLEDPRODUCTNAME), "Tarvissel");
     EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_PUBLISHER), "Vessan");
     EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_VERSIONSTRING), packageProperty(kNewerMsi, "ProductVersion"));
-    EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_INSTALLLOCATION).empty(), false);
 
     {
         RunningProgram note(SW_SHOWNORMAL, installedProgram());
