@@ -26,6 +26,11 @@ foreach(arch ${WINDOWS_ARCHS})
   # The common dialog library is loaded on the first Save only.
   add_test(NAME program.${arch}.dialog_library_loaded_late
     COMMAND sh -c "! ${toolchain_${arch}}-objdump -p '${exe}' | grep -qi 'DLL Name: comdlg32'")
+  # The installer read back, also where Wine cannot run it (its life cycle
+  # under msiexec is wine32/wine64.msi_lifecycle_tests).
+  add_test(NAME program.${arch}.msi_tables
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-msi
+      ${CMAKE_BINARY_DIR}/${arch}/release/Tarvissel-${PROJECT_VERSION}-${arch}.msi ${arch} ${PROJECT_VERSION} ${exe})
 endforeach()
 
 # Which architectures run here is tried once per configuration (each `make`

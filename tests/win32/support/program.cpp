@@ -25,16 +25,16 @@ void setNoteText(HWND note, const std::string& text) {
     SendMessageA(noteTextArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-RunningProgram::RunningProgram(int showCommand) {
+RunningProgram::RunningProgram(int showCommand, const std::string& path) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + programPath() + "\"";
-    if (!CreateProcessA(programPath().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << programPath() << ", error " << GetLastError();
+    std::string commandLine = "\"" + path + "\"";
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        ADD_FAILURE() << "cannot start " << path << ", error " << GetLastError();
         return;
     }
     CloseHandle(info.hThread);

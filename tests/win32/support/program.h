@@ -21,9 +21,10 @@ void setNoteText(HWND note, const std::string& text);
 
 class RunningProgram {
 public:
-    // Starts the program with the given show command (STARTUPINFO's
-    // wShowWindow); fails the test's assertion when it cannot start.
-    explicit RunningProgram(int showCommand = SW_SHOWNORMAL);
+    // Starts the program (by default the built one; an installed copy, say)
+    // with the given show command (STARTUPINFO's wShowWindow); fails the
+    // test's assertion when it cannot start.
+    explicit RunningProgram(int showCommand = SW_SHOWNORMAL, const std::string& path = programPath());
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;

@@ -1,0 +1,109 @@
+// The installer's custom action that closes a running note before its
+// program is replaced or removed. The note is asked to close the normal way
+// (WM_CLOSE to its application window), so that it saves its text as at
+// any close, and the installation waits for it to end. A note that does not
+// end in time stops the installation with a message instead.
+#include <windows.h>
+#include <msi.h>
+#include <msiquery.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD kCloseTimeoutMs = 15000;
+const char kApplicationClass[] = "TApplication";
+const char kProgramName[] = "Tarvissel.exe";
+const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
+
+class Handle {
+public:
+    explicit Handle(HANDLE value) : value_(value) {}
+    ~Handle() {
+        if (value_) CloseHandle(value_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return value_; }
+
+private:
+    HANDLE value_;
+};
+
+std::string property(MSIHANDLE install, const char* name) {
+    char empty[1] = "";
+    DWORD size = 0;
+    if (MsiGetPropertyA(install, name, empty, &size) != ERROR_MORE_DATA) return std::string();
+    std::string value(++size, '\0');
+    if (MsiGetPropertyA(install, name, &value[0], &size) != ERROR_SUCCESS) return std::string();
+    value.resize(size);
+    return value;
+}
+
+std::string imagePath(DWORD processId) {
+    Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    char path[MAX_PATH * 2];
+    DWORD size = sizeof path;
+    if (!process.get() || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return std::string();
+    return std::string(path, size);
+}
+
+struct RunningNote {
+    HWND application;
+    DWORD processId;
+};
+
+struct Search {
+    std::string program;
+    std::vector<RunningNote> found;
+};
+
+BOOL CALLBACK collectNote(HWND window, LPARAM context) {
+    Search& search = *reinterpret_cast<Search*>(context);
+    char className[sizeof kApplicationClass + 1];
+    if (!GetClassNameA(window, className, sizeof className) || lstrcmpA(className, kApplicationClass) != 0)
+        return TRUE;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (lstrcmpiA(imagePath(processId).c_str(), search.program.c_str()) == 0)
+        search.found.push_back({window, processId});
+    return TRUE;
+}
+
+// Notes started from the install folder only: a copy run from elsewhere
+// (an unpacked zip) is none of the installer's business.
+std::vector<RunningNote> notesRunningFrom(const std::string& folder) {
+    Search search{folder + kProgramName, {}};
+    EnumWindows(collectNote, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void closeAndWait(const RunningNote& note) {
+    Handle process(OpenProcess(SYNCHRONIZE, FALSE, note.processId));
+    if (!process.get()) return;  // ended meanwhile
+    PostMessageA(note.application, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.get(), kCloseTimeoutMs) != WAIT_OBJECT_0) throw std::runtime_error(kStillRunning);
+}
+
+void report(MSIHANDLE install, const char* message) {
+    MSIHANDLE record = MsiCreateRecord(0);
+    MsiRecordSetStringA(record, 0, message);
+    MsiProcessMessage(install, INSTALLMESSAGE(INSTALLMESSAGE_ERROR | MB_OK | MB_ICONWARNING), record);
+    MsiCloseHandle(record);
+}
+
+}  // namespace
+
+extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE install) {
+    try {
+        std::string folder = property(install, "INSTALLDIR");
+        if (folder.empty()) return ERROR_SUCCESS;
+        for (const RunningNote& note : notesRunningFrom(folder)) closeAndWait(note);
+        return ERROR_SUCCESS;
+    } catch (const std::exception& failure) {
+        report(install, failure.what());
+        return ERROR_INSTALL_FAILURE;
+    }
+}

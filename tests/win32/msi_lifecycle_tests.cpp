@@ -1,0 +1,244 @@
+// The installer's whole life under Windows Installer (msiexec, silent): a
+// per-user install with its shortcut, start-up value and registration, the
+// start-up value left out on request, an upgrade over an older package and
+// the refusal of a downgrade, an uninstall that leaves the note's store
+// alone, and a running note closed the normal way (so it saves) by an
+// upgrade and by an uninstall.
+#include <gtest/gtest.h>
+#include <msi.h>
+#include <msiquery.h>
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/win32/support/files.h"
+#include "tests/win32/support/input.h"
+#include "tests/win32/support/program.h"
+#include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/settings_key.h"
+#include "tests/win32/support/wait.h"
+
+namespace {
+
+constexpr DWORD kInstallerTimeoutMs = 60000;
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The build tree's packages, seen through Wine's drive Z:.
+std::string windowsPath(std::string unixPath) {
+    for (char& c : unixPath)
+        if (c == '/') c = '\\';
+    return "Z:" + unixPath;
+}
+const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
+const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
+
+// msiexec's exit code (0 success, 1603 a failed installation).
+DWORD msiexec(const std::string& arguments) {
+    std::string command = "msiexec.exe " + arguments + " /qn";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
+        ADD_FAILURE() << "cannot start " << command << ", error " << GetLastError();
+        return ~0u;
+    }
+    DWORD exitCode = ~0u;
+    if (WaitForSingleObject(info.hProcess, kInstallerTimeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &exitCode);
+    else {
+        ADD_FAILURE() << command << " did not end in time";
+        TerminateProcess(info.hProcess, 1);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return exitCode;
+}
+
+DWORD install(const std::string& msi, const std::string& properties = "") {
+    return msiexec("/i \"" + msi + "\" " + properties);
+}
+
+std::string recordString(MSIHANDLE record, UINT field) {
+    char text[256] = "";
+    DWORD size = sizeof text;
+    MsiRecordGetStringA(record, field, text, &size);
+    return text;
+}
+
+// A value of the package's Property table.
+std::string packageProperty(const std::string& msi, const std::string& name) {
+    std::string value;
+    MSIHANDLE database = 0, view = 0, record = 0;
+    const std::string query = "SELECT `Value` FROM `Property` WHERE `Property` = '" + name + "'";
+    if (MsiOpenDatabaseA(msi.c_str(), MSIDBOPEN_READONLY, &database) == ERROR_SUCCESS &&
+        MsiDatabaseOpenViewA(database, query.c_str(), &view) == ERROR_SUCCESS && MsiViewExecute(view, 0) == ERROR_SUCCESS &&
+        MsiViewFetch(view, &record) == ERROR_SUCCESS)
+        value = recordString(record, 1);
+    for (MSIHANDLE handle : {record, view, database})
+        if (handle) MsiCloseHandle(handle);
+    return value;
+}
+
+// The product codes of every installed product of the package's family.
+std::vector<std::string> installedProducts() {
+    static const std::string upgradeCode = packageProperty(kNewerMsi, "UpgradeCode");
+    std::vector<std::string> products;
+    char product[39];
+    for (DWORD index = 0; MsiEnumRelatedProductsA(upgradeCode.c_str(), 0, index, product) == ERROR_SUCCESS; ++index)
+        products.push_back(product);
+    return products;
+}
+
+std::string productInfo(const std::string& product, const char* property) {
+    char value[256] = "";
+    DWORD size = sizeof value;
+    return MsiGetProductInfoA(product.c_str(), property, value, &size) == ERROR_SUCCESS ? value : "";
+}
+
+std::string folder(int csidl) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+std::string installFolder() { return folder(CSIDL_LOCAL_APPDATA) + "\\Programs\\Tarvissel"; }
+std::string installedProgram() { return installFolder() + "\\Tarvissel.exe"; }
+std::string startMenuShortcut() { return folder(CSIDL_PROGRAMS) + "\\Tarvissel.lnk"; }
+
+bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+RawValue startUpValue() { return readRawValue(HKEY_CURRENT_USER, kRunKey, "Tarvissel"); }
+
+// Every value of the note's store, names, types and bytes.
+std::string storeSnapshot() {
+    std::string snapshot;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return snapshot;
+    char name[256];
+    BYTE data[4096];
+    DWORD nameSize = sizeof name, type = 0, dataSize = sizeof data;
+    for (DWORD index = 0;
+         RegEnumValueA(key, index, name, &nameSize, nullptr, &type, data, &dataSize) == ERROR_SUCCESS; ++index) {
+        snapshot += std::string(name) + '|' + std::to_string(type) + '|' +
+                    std::string(reinterpret_cast<char*>(data), dataSize) + '\n';
+        nameSize = sizeof name;
+        dataSize = sizeof data;
+    }
+    RegCloseKey(key);
+    return snapshot;
+}
+
+// Types a letter at the end of the note's text, as the user does.
+void typeAtEnd(HWND note, char letter, const std::string& expected) {
+    SetForegroundWindow(note);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note; }, 2000));
+    pressKey(VK_END);
+    pressKey(static_cast<WORD>(letter));
+    ASSERT_TRUE(waitUntil([&] { return noteText(note) == expected; }, 3000)) << noteText(note);
+}
+
+void uninstallEverything() {
+    for (const std::string& product : installedProducts()) msiexec("/x " + product);
+}
+
+class MsiLifecycle : public ::testing::Test {
+protected:
+    void SetUp() override {
+        uninstallEverything();
+        deleteVessanTree();
+        writeCompleteStore("kept", "100", "300", "120", "180");
+        storeBefore_ = storeSnapshot();
+    }
+    void TearDown() override {
+        uninstallEverything();
+        deleteVessanTree();
+    }
+    std::string storeBefore_;
+};
+
+TEST_F(MsiLifecycle, InstallsForTheUserAloneAndUninstallsAllButTheStore) {
+    ASSERT_EQ(install(kNewerMsi), 0u);
+    ASSERT_TRUE(exists(installedProgram())) << installedProgram();
+    EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
+    EXPECT_NE(fileBytes(startMenuShortcut()).find(installedProgram()), std::string::npos)
+        << "the shortcut does not lead to " << installedProgram();
+    const RawValue startUp = startUpValue();
+    EXPECT_EQ(startUp.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(startUp.data, "\"" + installedProgram() + "\"" + std::string(1, '\0'));
+    EXPECT_FALSE(exists(folder(CSIDL_PROGRAM_FILES) + "\\Tarvissel"));
+
+    const std::vector<std::string> products = installedProducts();
+    ASSERT_EQ(products.size(), 1u);
+    EXPECT_EQ(products[0], packageProperty(kNewerMsi, "ProductCode"));
+    EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_INSTALLEDPRODUCTNAME), "Tarvissel");
+    EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_PUBLISHER), "Vessan");
+    EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_VERSIONSTRING), packageProperty(kNewerMsi, "ProductVersion"));
+
+    {
+        RunningProgram note(SW_SHOWNORMAL, installedProgram());
+        ASSERT_NE(note.waitForNote(), nullptr) << "the installed program shows no note";
+        note.closeNote();
+        ASSERT_TRUE(note.waitForExit());
+    }
+    writeCompleteStore("kept", "100", "300", "120", "180");
+
+    ASSERT_EQ(msiexec("/x \"" + kNewerMsi + "\""), 0u);
+    EXPECT_FALSE(exists(installedProgram()));
+    EXPECT_FALSE(exists(installFolder()));
+    EXPECT_FALSE(exists(startMenuShortcut()));
+    EXPECT_FALSE(startUpValue().found);
+    EXPECT_TRUE(installedProducts().empty());
+    EXPECT_EQ(storeSnapshot(), storeBefore_);
+}
+
+TEST_F(MsiLifecycle, AutostartZeroLeavesOutTheStartUpValue) {
+    ASSERT_EQ(install(kNewerMsi, "AUTOSTART=0"), 0u);
+    EXPECT_TRUE(exists(installedProgram()));
+    EXPECT_TRUE(exists(startMenuShortcut()));
+    EXPECT_FALSE(startUpValue().found);
+}
+
+TEST_F(MsiLifecycle, UpgradesAnOlderPackageInPlaceAndRefusesADowngrade) {
+    ASSERT_EQ(install(kOlderMsi), 0u);
+    ASSERT_TRUE(exists(installedProgram()));
+    EXPECT_NE(fileBytes(installedProgram()), fileBytes(programPath()));
+
+    ASSERT_EQ(install(kNewerMsi), 0u);
+    const std::vector<std::string> products = installedProducts();
+    ASSERT_EQ(products.size(), 1u);
+    EXPECT_EQ(products[0], packageProperty(kNewerMsi, "ProductCode"));
+    EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
+    EXPECT_TRUE(exists(startMenuShortcut()));
+    EXPECT_TRUE(startUpValue().found);
+    EXPECT_EQ(storeSnapshot(), storeBefore_);
+
+    EXPECT_EQ(install(kOlderMsi), static_cast<DWORD>(ERROR_INSTALL_FAILURE));
+    EXPECT_EQ(installedProducts(), products);
+    EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
+}
+
+TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) {
+    ASSERT_EQ(install(kOlderMsi), 0u);
+    {
+        RunningProgram note(SW_SHOWNORMAL, installedProgram());
+        HWND window = note.waitForNote();
+        ASSERT_NE(window, nullptr);
+        typeAtEnd(window, 'A', "kepta");
+        ASSERT_EQ(install(kNewerMsi), 0u);
+        EXPECT_FALSE(note.running()) << "the upgrade left the note running";
+        EXPECT_EQ(readSettingsString("max"), "kepta");
+        EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
+    }
+    {
+        RunningProgram note(SW_SHOWNORMAL, installedProgram());
+        HWND window = note.waitForNote();
+        ASSERT_NE(window, nullptr);
+        typeAtEnd(window, 'B', "keptab");
+        ASSERT_EQ(msiexec("/x \"" + kNewerMsi + "\""), 0u);
+        EXPECT_FALSE(note.running()) << "the uninstall left the note running";
+        EXPECT_EQ(readSettingsString("max"), "keptab");
+    }
+    EXPECT_FALSE(exists(installedProgram()));
+}
+
+}  // namespace
