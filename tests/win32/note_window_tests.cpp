@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "app/application.h"
-#include "app/report_error.h"
+#include "base/error_reporter.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/screen.h"
