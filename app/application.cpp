@@ -2,13 +2,14 @@
 
 #include <vector>
 
-#include "app/code_page.h"
-#include "app/failure.h"
+#include "app/report_error.h"
 #include "app/single_instance.h"
-#include "app/startup_marks.h"
 #include "app/title_rule.h"
-#include "app/window_class.h"
-#include "app/window_procedure.h"
+#include "base/code_page.h"
+#include "base/failure.h"
+#include "base/startup_marks.h"
+#include "base/window_class.h"
+#include "base/window_procedure.h"
 
 namespace {
 
@@ -42,10 +43,6 @@ std::vector<HWND> windowsOwnedBy(HWND owner) {
     OwnedWindows owned{owner, {}};
     EnumThreadWindows(GetCurrentThreadId(), collectOwned, reinterpret_cast<LPARAM>(&owned));
     return owned.windows;
-}
-
-void placeInBand(HWND window, HWND band) {
-    SetWindowPos(window, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 }  // namespace

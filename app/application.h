@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "note/form.h"
 
 // The title from the executable's file name (before the application window
 // exists to hold it).

@@ -3,6 +3,6 @@
 // whole character starts with a byte above ".", so sentences end in one.
 #include <string>
 
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 std::string errorBoxText(const std::string& message, const LeadBytes& lead);

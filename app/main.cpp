@@ -3,9 +3,10 @@
 #include <windows.h>
 
 #include "app/application.h"
-#include "app/failure.h"
+#include "app/report_error.h"
 #include "app/single_instance.h"
-#include "app/startup_marks.h"
+#include "base/failure.h"
+#include "base/startup_marks.h"
 #include "note/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/code_page.h"
 #include "app/error_text.h"
-#include "app/monitors.h"
-#include "app/task_windows.h"
+#include "base/code_page.h"
+#include "base/monitors.h"
+#include "base/task_windows.h"
 
 namespace {
 

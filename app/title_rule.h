@@ -4,7 +4,7 @@
 // first "."; every character after the first goes through lowerInPlace.
 #include <string>
 
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 using LowerInPlace = void (*)(char* zeroTerminated);
 

@@ -1,10 +1,10 @@
-# The Win32 program: every source of the five subsystem folders that is not
+# The Win32 program: every source of the program folders that is not
 # a platform-free rule goes into tarvissel_core, which the program and the
 # in-process Win32 tests share.
 enable_language(RC)
 get_target_property(rule_sources rules SOURCES)
 file(GLOB core_sources CONFIGURE_DEPENDS
-  app/*.cpp note/*.cpp store/*.cpp export/*.cpp commands/*.cpp)
+  base/*.cpp app/*.cpp note/*.cpp store/*.cpp export/*.cpp commands/*.cpp)
 list(REMOVE_ITEM core_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
 foreach(rule ${rule_sources})
   list(REMOVE_ITEM core_sources ${CMAKE_CURRENT_SOURCE_DIR}/${rule})

@@ -1,8 +1,8 @@
 # The program's rules that need no platform call: built for both targets.
 add_library(rules STATIC
-  app/dbcs.cpp
-  app/dword_size.cpp
-  app/failure.cpp
+  base/dbcs.cpp
+  base/dword_size.cpp
+  base/failure.cpp
   app/title_rule.cpp
   app/error_text.cpp
   note/layout_rule.cpp
@@ -14,4 +14,5 @@ add_library(rules STATIC
   commands/shortcut.cpp
   commands/access_keys.cpp
   commands/menu_items.cpp
+  commands/commands.cpp
 )

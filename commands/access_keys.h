@@ -6,6 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 void assignAccessKeys(std::vector<std::string>& captions, const LeadBytes& lead);

@@ -2,78 +2,57 @@
 // the check mark of its group.
 #include "commands/note_commands.h"
 
-void TNoteCommands::moveCheck(std::initializer_list<const char*> unchecked, const char* checked) {
-    for (const char* name : unchecked) menu_.Item(name).SetChecked(false);
-    menu_.Item(checked).SetChecked(true);
+void TNoteCommands::moveCheck(std::initializer_list<TMenuItem*> unchecked, TMenuItem& checked) {
+    for (TMenuItem* item : unchecked) item->SetChecked(false);
+    checked.SetChecked(true);
 }
 
 // The colour group: the chosen item checked, the other three not.
-void TNoteCommands::chooseColour(COLORREF colour, const char* item) {
+void TNoteCommands::chooseColour(ColourChoice colour, TMenuItem& item) {
     note_.SetNoteColour(colour);
-    moveCheck({"N2", "N3", "N4", "N5"}, item);
+    moveCheck({&items_.N2, &items_.N3, &items_.N4, &items_.N5}, item);
 }
 
 void TNoteCommands::N1Click() { note_.Save(); }
 
-void TNoteCommands::N2Click() { chooseColour(kCreamYellow, "N2"); }
+void TNoteCommands::N2Click() { chooseColour(ColourChoice::CreamYellow, items_.N2); }
 
-void TNoteCommands::N3Click() { chooseColour(kPink, "N3"); }
+void TNoteCommands::N3Click() { chooseColour(ColourChoice::Pink, items_.N3); }
 
-void TNoteCommands::N4Click() { chooseColour(kGrassGreen, "N4"); }
+void TNoteCommands::N4Click() { chooseColour(ColourChoice::GrassGreen, items_.N4); }
 
-void TNoteCommands::N5Click() { chooseColour(kSkyBlue, "N5"); }
+void TNoteCommands::N5Click() { chooseColour(ColourChoice::SkyBlue, items_.N5); }
 
 void TNoteCommands::N6Click() {
     note_.SetFontSize(12);
-    moveCheck({"N7"}, "N6");
+    moveCheck({&items_.N7}, items_.N6);
 }
 
 void TNoteCommands::N7Click() {
     note_.SetFontSize(9);
-    moveCheck({"N6"}, "N7");
+    moveCheck({&items_.N6}, items_.N7);
 }
 
 void TNoteCommands::N9Click() {
     note_.SetOpacity(180);
-    moveCheck({"N10"}, "N9");
+    moveCheck({&items_.N10}, items_.N9);
 }
 
 void TNoteCommands::N10Click() {
     note_.SetOpacity(255);
-    moveCheck({"N9"}, "N10");
+    moveCheck({&items_.N9}, items_.N10);
 }
 
 void TNoteCommands::N11Click() {
-    TMenuItem& item = menu_.Item("N11");
-    const bool inFront = !item.Checked();
-    item.SetChecked(inFront);
+    const bool inFront = !items_.N11.Checked();
+    items_.N11.SetChecked(inFront);
     note_.SetStayInFront(inFront);
 }
 
-void TNoteCommands::N13Click() { note_.SetAlignment(Alignment::Left); }
+void TNoteCommands::N13Click() { note_.SetCentred(false); }
 
-void TNoteCommands::N14Click() { note_.SetAlignment(Alignment::Centre); }
+void TNoteCommands::N14Click() { note_.SetCentred(true); }
 
 void TNoteCommands::N8Click() { note_.Close(); }
 
 void TNoteCommands::N12Click() { note_.SelectAll(); }
-
-void TNoteCommands::Click(TMenuItem& item) {
-    if (!item.Enabled()) return;
-    switch (item.Entry().command) {
-        case Command::Save: return N1Click();
-        case Command::Cream: return N2Click();
-        case Command::Pink: return N3Click();
-        case Command::Green: return N4Click();
-        case Command::SkyBlue: return N5Click();
-        case Command::LargeFont: return N6Click();
-        case Command::SmallFont: return N7Click();
-        case Command::Translucent: return N9Click();
-        case Command::Opaque: return N10Click();
-        case Command::StayInFront: return N11Click();
-        case Command::AlignLeft: return N13Click();
-        case Command::AlignCentre: return N14Click();
-        case Command::Exit: return N8Click();
-        case Command::SelectAll: return N12Click();
-    }
-}

@@ -1,18 +1,9 @@
 #include "commands/menu.h"
 
-#include <cstring>
-#include <stdexcept>
-
-#include "app/code_page.h"
+#include "base/code_page.h"
 #include "commands/access_keys.h"
 
 namespace {
-
-const MenuItemEntry& entryNamed(const char* name) {
-    for (const MenuItemEntry& entry : kMenuItems)
-        if (std::strcmp(entry.name, name) == 0) return entry;
-    throw std::invalid_argument(std::string("no menu item ") + name);
-}
 
 // Owns a popup menu handle for the time the menu is shown.
 class MenuHandle {
@@ -30,17 +21,6 @@ private:
 };
 
 }  // namespace
-
-TMenuItem::TMenuItem(const char* name)
-    : entry_(&entryNamed(name)),
-      caption_(entry_->caption),
-      checked_(entry_->checked),
-      visible_(entry_->visible) {}
-
-std::string TMenuItem::ShownText() const {
-    if (ShortCutCode() == 0) return caption_;
-    return caption_ + "\t" + shortCutText(ShortCutCode());
-}
 
 void TPopupMenu::Popup(HWND owner, int x, int y) {
     std::vector<TMenuItem*> shown;
@@ -80,10 +60,4 @@ TMenuItem* TPopupMenu::ItemOfCommand(WPARAM id) const {
     if (id < static_cast<WPARAM>(kFirstCommandId)) return nullptr;
     WPARAM index = id - kFirstCommandId;
     return index < Items.size() ? Items[index] : nullptr;
-}
-
-TMenuItem& TPopupMenu::Item(const char* name) const {
-    for (TMenuItem* item : Items)
-        if (std::strcmp(item->Entry().name, name) == 0) return *item;
-    throw std::invalid_argument(std::string("no menu item ") + name);
 }

@@ -3,6 +3,6 @@
 // platform wants: each "|" a zero byte, one more zero byte at the end.
 #include <string>
 
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 std::string platformFilter(const std::string& filter, const LeadBytes& lead);

@@ -1,24 +1,14 @@
 #include "export/save_dialog.h"
 
-#include "app/code_page.h"
-#include "app/monitors.h"
-#include "app/platform_function.h"
-#include "app/task_windows.h"
+#include "base/code_page.h"
+#include "base/monitors.h"
+#include "base/platform_function.h"
+#include "base/task_windows.h"
 #include "export/filter.h"
 
 namespace {
 
 constexpr DWORD kFileNameBytes = MAX_PATH;
-
-// Windows 2000 and later know the longer structure; older systems reject it.
-DWORD openFileNameSize() {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    const bool longForm = GetVersionExA(&version) &&
-                          version.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-                          version.dwMajorVersion >= 5;
-    return longForm ? sizeof(OPENFILENAMEA) : OPENFILENAME_SIZE_VERSION_400A;
-}
 
 RECT monitorOrScreen(HWND window) {
     RECT full;
@@ -74,7 +64,7 @@ bool TSaveDialog::Execute(HWND applicationWindow, HWND form) {
     FileName.copy(fileName, kFileNameBytes - 1);
 
     OPENFILENAMEA dialog{};
-    dialog.lStructSize = openFileNameSize();
+    dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = applicationWindow;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/dword_size.h"
-#include "app/failure.h"
+#include "base/dword_size.h"
+#include "base/failure.h"
 #include "export/file_api.h"
 
 namespace {
@@ -25,7 +25,7 @@ private:
 HANDLE createReplacing(const std::string& path) {
     HANDLE handle = fileApi().createFile(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                          CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) raiseFailure("不能创建文件 %s", path);
+    if (handle == INVALID_HANDLE_VALUE) throw Failure("不能创建文件 %s", path);
     return handle;
 }
 

@@ -1,5 +1,5 @@
 // The appearance operations the commands and start-up use.
-#include "app/screen_density.h"
+#include "base/screen_density.h"
 #include "note/form1.h"
 #include "note/layered.h"
 

@@ -1,9 +1,9 @@
 #include "note/form1.h"
 
-#include "app/screen_density.h"
-#include "app/startup_marks.h"
-#include "app/window_class.h"
-#include "app/window_procedure.h"
+#include "base/screen_density.h"
+#include "base/startup_marks.h"
+#include "base/window_class.h"
+#include "base/window_procedure.h"
 #include "export/save_command.h"
 #include "note/grip.h"
 #include "note/layered.h"
@@ -31,10 +31,6 @@ void registerClass() {
     registerWindowClass(windowClass);
 }
 
-void placeInBand(HWND window) {
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 RECT gripPictureRect(SIZE window) {
     const Point origin = gripPictureOrigin(window.cx, window.cy);
     return RECT{origin.x, origin.y, origin.x + kGripSide, origin.y + kGripSide};
@@ -57,9 +53,9 @@ private:
 
 }  // namespace
 
-TForm1::TForm1(FormHost& host) : Commands(*this, PopupMenu1, host), host_(host), bounds_(describedBounds()) {
+TForm1::TForm1(FormHost& host) : Commands(*this, *this), host_(host), bounds_(describedBounds()) {
     Memo1.SetFontHeight(-atScreenDensity(kDescribedFontHeight));
-    PopupMenu1.Items = {&N1, &N2, &N3, &N4, &N5, &N6, &N7, &N9, &N10, &N11, &N13, &N14, &N8, &N12};
+    PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();
     described_ = true;
@@ -96,7 +92,7 @@ void TForm1::CreateParts() {
     TPanel* panels[] = {&Panel1, &Panel2, &Panel3, &Panel4};
     for (int i = 0; i < 4; ++i) panels[i]->CreateHandle(handle_, i + 1);
     DockPanels();
-    if (stayInFront_) placeInBand(handle_);
+    if (stayInFront_) placeInBand(handle_, HWND_TOPMOST);
 }
 
 void TForm1::DestroyHandle() {
@@ -171,7 +167,12 @@ void TForm1::Close() { host_.Terminate(); }
 void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
 
 bool TForm1::IsShortCut(const MSG& keyMessage) {
-    return keyMessage.hwnd == Memo1.Handle() && Commands.IsShortCut(keyMessage);
+    if (keyMessage.hwnd != Memo1.Handle()) return false;
+    TMenuItem* item = PopupMenu1.FindShortCut(shortCutOfKeyDown(keyMessage));
+    if (!item) return false;
+    // The key is consumed even when the command fails.
+    guarded(host_, [&] { Commands.Click(*item); });
+    return true;
 }
 
 void TForm1::Save() { SaveText(SaveDialog1, host_.Handle(), handle_, Text()); }

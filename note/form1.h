@@ -7,17 +7,20 @@
 #include <memory>
 #include <string>
 
-#include "app/form.h"
 #include "commands/menu.h"
 #include "commands/note_commands.h"
 #include "export/save_dialog.h"
+#include "note/alignment.h"
+#include "note/colours.h"
+#include "note/form.h"
 #include "note/image.h"
 #include "note/memo.h"
 #include "note/panel.h"
 #include "store/registry.h"
 #include "store/stored_note.h"
 
-class TForm1 : public TForm, public NoteOperations, public StoredNote {
+// Its menu items N1 to N14 are the fields of TMenuItems.
+class TForm1 : public TForm, public TMenuItems, public NoteOperations, public StoredNote {
 public:
     // Creates the note from its description, its platform window hidden and
     // owned by the host's window; raises WindowNotCreated when it cannot.
@@ -31,10 +34,7 @@ public:
     TMemo Memo1;
     TPanel Panel1, Panel2, Panel3, Panel4;
     TPopupMenu PopupMenu1;
-    TMenuItem N2{"N2"}, N3{"N3"}, N4{"N4"}, N5{"N5"}, N6{"N6"}, N7{"N7"}, N8{"N8"}, N9{"N9"},
-        N10{"N10"}, N11{"N11"}, N1{"N1"};
     TSaveDialog SaveDialog1;
-    TMenuItem N12{"N12"}, N13{"N13"}, N14{"N14"};
     TImage Image1;
     // The menu's commands (N1Click ...), acting on this note.
     TNoteCommands Commands;
@@ -48,17 +48,18 @@ public:
     int FormHitTest(LPARAM screenPoint);
 
     // Appearance operations; none of them touches a check mark.
-    void SetNoteColour(COLORREF colour) override;
+    void SetNoteColour(COLORREF colour);
+    void SetNoteColour(ColourChoice colour) override { SetNoteColour(colourOf(colour)); }
     void SetFontSize(int points) override;
     void SetOpacity(int opacity) override;
     void SetStayInFront(bool inFront) override;
-    void SetAlignment(Alignment alignment) override;
+    void SetAlignment(Alignment alignment);
+    void SetCentred(bool centred) override { SetAlignment(centred ? Alignment::Centre : Alignment::Left); }
     void SelectAll() override;
     // Saves the text to the file chosen in SaveDialog1.
     void Save() override;
 
     COLORREF NoteColour() const { return colour_; }
-    int Opacity() const { return opacity_; }
     bool StayInFront() const { return stayInFront_; }
     Alignment TextAlignment() const { return alignment_; }
 

@@ -1,5 +1,5 @@
 // The note's start-up and shut-down steps.
-#include "app/startup_marks.h"
+#include "base/startup_marks.h"
 #include "note/form1.h"
 #include "store/note_settings.h"
 #include "store/registry.h"

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "app/monitors.h"
+#include "base/monitors.h"
 #include "note/view_rule.h"
 
 RECT TForm1::WindowRect() const {

@@ -3,6 +3,9 @@
 #include "note/form1.h"
 #include "note/grip.h"
 
+static_assert(kHitCaption == HTCAPTION && kHitBottomRight == HTBOTTOMRIGHT,
+              "the grip rule answers with the platform's hit-test codes");
+
 int TForm1::FormHitTest(LPARAM screenPoint) {
     POINT point{signExtend16(static_cast<std::uint32_t>(screenPoint) & 0xFFFF),
                 signExtend16((static_cast<std::uint32_t>(screenPoint) >> 16) & 0xFFFF)};

@@ -1,6 +1,6 @@
 #include "note/layered.h"
 
-#include "app/platform_function.h"
+#include "base/platform_function.h"
 
 SetLayeredWindowAttributesFn layeredWindowAttributes() {
     static const auto function =

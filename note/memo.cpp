@@ -1,6 +1,6 @@
 #include "note/memo.h"
 
-#include "app/window_class.h"
+#include "base/window_class.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "commands/alignment.h"
+#include "note/alignment.h"
+#include "note/colours.h"
 #include "note/gdi.h"
 #include "note/layout_rule.h"
 
@@ -71,8 +72,8 @@ private:
     bool textDeferred_ = false;
     bool boundsDeferred_ = false;
     Bounds bounds_{18, 12, 150, 50};
-    COLORREF colour_ = 0xAAFFFF;
-    SolidBrush brush_{0xAAFFFF};
+    COLORREF colour_ = kCreamYellow;
+    SolidBrush brush_{kCreamYellow};
     int fontHeight_ = -12;
     OwnedFont font_;
     Alignment alignment_ = Alignment::Left;

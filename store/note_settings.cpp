@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/screen_density.h"
+#include "base/screen_density.h"
 #include "store/registry.h"
 #include "store/text_to_int.h"
 

@@ -1,7 +1,7 @@
 #include "store/registry.h"
 
-#include "app/dword_size.h"
-#include "app/failure.h"
+#include "base/dword_size.h"
+#include "base/failure.h"
 #include "store/key_path.h"
 #include "store/messages.h"
 #include "store/registry_api.h"
@@ -61,7 +61,7 @@ void TRegistry::CreateKey(const std::string& path) {
     const HKEY base = baseKey(target, current_, root_);
     HKEY created = nullptr;
     if (createSubKey(base, target.subKey, access_, &created) != ERROR_SUCCESS)
-        raiseFailure(kCreateKeyFailed, path);
+        throw Failure(kCreateKeyFailed, path);
     registryApi().closeKey(created);
 }
 
@@ -75,8 +75,8 @@ std::string TRegistry::ReadString(const std::string& name) {
     std::string data(size, '\0');
     if (registryApi().queryValue(current_, name.c_str(), nullptr, &type,
                                  reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
-        raiseFailure(kReadValueFailed, name);
-    if (!isStringType(type)) raiseFailure(kInvalidValueType, name);
+        throw Failure(kReadValueFailed, name);
+    if (!isStringType(type)) throw Failure(kInvalidValueType, name);
     return textOf(std::move(data), size);
 }
 
@@ -85,7 +85,7 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
     const auto size = dwordSize(value.size() + 1);
     if (!size || registryApi().setValue(current_, name.c_str(), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(value.c_str()), *size) != ERROR_SUCCESS)
-        raiseFailure(kWriteValueFailed, name);
+        throw Failure(kWriteValueFailed, name);
 }
 
 // Lazy write: the key is released without forcing it to disk.

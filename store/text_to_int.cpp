@@ -1,6 +1,6 @@
 #include "store/text_to_int.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/messages.h"
 
 namespace {
@@ -74,6 +74,6 @@ bool parseNumber(const std::string& text, std::int32_t& result) {
 std::int32_t textToInt(const std::string& text) {
     std::int32_t value = 0;
     if (!parseNumber(text, value))
-        raiseFailure(kNotAnInteger, text);
+        throw Failure(kNotAnInteger, text);
     return value;
 }

@@ -3,7 +3,7 @@
 // the same value, and fail with the fixed message for everything else.
 #include <optional>
 
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/text_to_int.h"
 #include "tests/fuzz/fuzz_input.h"
 

@@ -1,4 +1,4 @@
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/failure.h"
+#include "base/failure.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TEST(Substitute, PatternWithoutPlaceholderIsUnchanged) {
 
 TEST(RaiseFailure, CarriesTheFilledMessage) {
     try {
-        raiseFailure("不能创建文件 %s", "C:\\a%d.txt");
+        throw Failure("不能创建文件 %s", "C:\\a%d.txt");
         FAIL() << "no failure raised";
     } catch (const Failure& failure) {
         EXPECT_EQ(failure.message(), "不能创建文件 C:\\a%d.txt");

@@ -9,12 +9,50 @@
 #include <string>
 #include <vector>
 
+#include "commands/note_commands.h"
+
 namespace {
-const MenuItemEntry& item(const std::string& name) {
+using Field = TMenuItem TMenuItems::*;
+using M = TMenuItems;
+
+const MenuItemEntry& item(Field field) {
     for (const MenuItemEntry& entry : kMenuItems)
-        if (name == entry.name)
+        if (entry.field == field)
             return entry;
-    throw std::out_of_range(name);
+    throw std::out_of_range("no row");
+}
+
+bool among(Field field, std::initializer_list<Field> fields) {
+    for (Field f : fields)
+        if (f == field)
+            return true;
+    return false;
+}
+
+// What the note was asked to do, one line an operation.
+class RecordingNote : public NoteOperations {
+public:
+    void SetNoteColour(ColourChoice colour) override { record("colour " + std::to_string(static_cast<int>(colour))); }
+    void SetFontSize(int points) override { record("font " + std::to_string(points)); }
+    void SetOpacity(int opacity) override { record("opacity " + std::to_string(opacity)); }
+    void SetStayInFront(bool inFront) override { record("in front " + std::to_string(inFront)); }
+    void SetCentred(bool centred) override { record("centred " + std::to_string(centred)); }
+    void SelectAll() override { record("select all"); }
+    void Save() override { record("save"); }
+    void Close() override { record("close"); }
+    std::string done;
+
+private:
+    void record(const std::string& operation) { done += operation; }
+};
+
+// What the command of an item's row asks of the note.
+std::string commandOf(const MenuItemEntry& entry) {
+    RecordingNote note;
+    TMenuItems items;
+    TNoteCommands commands(note, items);
+    (commands.*entry.command)();
+    return note.done;
 }
 
 // The user's guide is UTF-8; the program's captions are code page 936 bytes.
@@ -51,57 +89,53 @@ std::vector<std::string> guideMenuRows(const std::set<std::string>& captions) {
 }
 
 TEST(MenuItems, MenuOrder) {
-    const char* order[] = {"N1", "N2", "N3", "N4", "N5", "N6", "N7", "N9", "N10", "N11", "N13", "N14", "N8", "N12"};
+    const Field order[] = {&M::N1, &M::N2, &M::N3, &M::N4, &M::N5, &M::N6, &M::N7,
+                           &M::N9, &M::N10, &M::N11, &M::N13, &M::N14, &M::N8, &M::N12};
     for (int i = 0; i < kMenuItemCount; ++i)
-        EXPECT_STREQ(kMenuItems[i].name, order[i]) << i;
+        EXPECT_TRUE(kMenuItems[i].field == order[i]) << i;
 }
 
 TEST(MenuItems, Captions) {
     const char* captions[] = {"保存", "米黄色", "粉红色", "草绿色", "天蓝色", "大字体", "小字体",
                               "半透明", "不透明", "前端显示", "对齐左边", "对齐中间", "退出", "全选"};
     for (int i = 0; i < kMenuItemCount; ++i)
-        EXPECT_STREQ(kMenuItems[i].caption, captions[i]) << kMenuItems[i].name;
+        EXPECT_STREQ(kMenuItems[i].caption, captions[i]) << i;
 }
 
 TEST(MenuItems, CaptionsAreCodePage936Bytes) {
-    EXPECT_STREQ(item("N1").caption, "\xB1\xA3\xB4\xE6");
-    EXPECT_STREQ(item("N8").caption, "\xCD\xCB\xB3\xF6");
-    EXPECT_STREQ(item("N11").caption, "\xC7\xB0\xB6\xCB\xCF\xD4\xCA\xBE");
+    EXPECT_STREQ(item(&M::N1).caption, "\xB1\xA3\xB4\xE6");
+    EXPECT_STREQ(item(&M::N8).caption, "\xCD\xCB\xB3\xF6");
+    EXPECT_STREQ(item(&M::N11).caption, "\xC7\xB0\xB6\xCB\xCF\xD4\xCA\xBE");
 }
 
 TEST(MenuItems, ShortcutCodes) {
-    EXPECT_EQ(item("N1").shortCut, 16467);
-    EXPECT_EQ(item("N11").shortCut, 16468);
-    EXPECT_EQ(item("N13").shortCut, 16460);
-    EXPECT_EQ(item("N14").shortCut, 16453);
-    EXPECT_EQ(item("N8").shortCut, 16465);
-    EXPECT_EQ(item("N12").shortCut, 16449);
-    for (const char* none : {"N2", "N3", "N4", "N5", "N6", "N7", "N9", "N10"})
-        EXPECT_EQ(item(none).shortCut, 0) << none;
+    EXPECT_EQ(item(&M::N1).shortCut, 16467);
+    EXPECT_EQ(item(&M::N11).shortCut, 16468);
+    EXPECT_EQ(item(&M::N13).shortCut, 16460);
+    EXPECT_EQ(item(&M::N14).shortCut, 16453);
+    EXPECT_EQ(item(&M::N8).shortCut, 16465);
+    EXPECT_EQ(item(&M::N12).shortCut, 16449);
+    for (Field none : {&M::N2, &M::N3, &M::N4, &M::N5, &M::N6, &M::N7, &M::N9, &M::N10})
+        EXPECT_EQ(item(none).shortCut, 0) << item(none).caption;
 }
 
 TEST(MenuItems, CheckedAtStartAndVisible) {
-    std::set<std::string> checked, hidden;
     for (const MenuItemEntry& entry : kMenuItems) {
-        if (entry.checked)
-            checked.insert(entry.name);
-        if (!entry.visible)
-            hidden.insert(entry.name);
+        EXPECT_EQ(entry.checked, among(entry.field, {&M::N2, &M::N7, &M::N10, &M::N11})) << entry.caption;
+        EXPECT_EQ(entry.visible, entry.field != &M::N12) << entry.caption;
     }
-    EXPECT_EQ(checked, (std::set<std::string>{"N2", "N7", "N10", "N11"}));
-    EXPECT_EQ(hidden, (std::set<std::string>{"N12"}));
 }
 
 TEST(MenuItems, EachItemHasItsOwnCommand) {
-    std::set<Command> commands;
+    std::set<std::string> commands;
     for (const MenuItemEntry& entry : kMenuItems)
-        commands.insert(entry.command);
+        commands.insert(commandOf(entry));
     EXPECT_EQ(commands.size(), static_cast<std::size_t>(kMenuItemCount));
-    EXPECT_EQ(item("N1").command, Command::Save);
-    EXPECT_EQ(item("N5").command, Command::SkyBlue);
-    EXPECT_EQ(item("N9").command, Command::Translucent);
-    EXPECT_EQ(item("N8").command, Command::Exit);
-    EXPECT_EQ(item("N12").command, Command::SelectAll);
+    EXPECT_EQ(commandOf(item(&M::N1)), "save");
+    EXPECT_EQ(commandOf(item(&M::N5)), "colour 3");
+    EXPECT_EQ(commandOf(item(&M::N9)), "opacity 180");
+    EXPECT_EQ(commandOf(item(&M::N8)), "close");
+    EXPECT_EQ(commandOf(item(&M::N12)), "select all");
 }
 
 // Both tables of the guide, Chinese then English, list every item in menu

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 namespace {
 TEST(TextToInt, DecimalWithinTheInt32Range) {

@@ -20,11 +20,6 @@
 
 namespace {
 
-// Key presses in order; a negative code releases the key.
-void sendKeys(std::initializer_list<int> keys) {
-    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
-}
-
 void rightClickAt(POINT screen) { clickAt(screen.x, screen.y, MouseButton::Right); }
 
 // The menu as shown: each item's text, check mark and command id.
@@ -224,10 +219,10 @@ TEST_F(CommandsTest, ChoosingFromTheShownMenuRunsTheCommand) {
     for (Case c : {Case{{Leave::Keys, 4}, &f.N5, kSkyBlue}, Case{{Leave::LeftClick, 2}, &f.N3, kPink},
                    Case{{Leave::RightClick, 3}, &f.N4, kGrassGreen}}) {
         auto watch = rightClickMenu(c.choice);
-        EXPECT_TRUE(pumpUntil([&] { return c.item->Checked(); })) << c.item->Entry().name;
+        EXPECT_TRUE(pumpUntil([&] { return c.item->Checked(); })) << c.item->Caption();
         EXPECT_EQ(c.colour, f.NoteColour());
         for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
-            EXPECT_EQ(item == c.item, item->Checked()) << item->Entry().name;
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Caption();
     }
     choose(f.N2);
 }
@@ -247,7 +242,7 @@ TEST_F(CommandsTest, ColoursRepaintMarginAndTextAndMoveTheColourMark) {
         EXPECT_EQ(c.colour, pixelAt(onScreen(memo(), 60, 40)));  // beyond the text
         EXPECT_EQ(RGB(0, 0, 0), pixelAt(onScreen(f.Handle(), 0, 0)));
         for (TMenuItem* item : {&f.N2, &f.N3, &f.N4, &f.N5})
-            EXPECT_EQ(item == c.item, item->Checked()) << item->Entry().name;
+            EXPECT_EQ(item == c.item, item->Checked()) << item->Caption();
     }
 }
 
@@ -310,7 +305,7 @@ TEST_F(CommandsTest, AlignmentChangesTheEditStyleKeepsTheTextAndIsIdleWhenInForc
         choose(item);
         DWORD start = 0, end = 0;
         SendMessageA(memo(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(before, memo()) << item.Entry().name;
+        EXPECT_EQ(before, memo()) << item.Caption();
         EXPECT_EQ(1u, start);
         EXPECT_EQ(5u, end);
     };

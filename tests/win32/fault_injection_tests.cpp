@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/report_error.h"
-#include "app/window_class.h"
-#include "app/window_procedure.h"
+#include "base/error_reporter.h"
+#include "base/window_class.h"
+#include "base/window_procedure.h"
 #include "export/file_api.h"
 #include "note/form1.h"
 #include "store/registry_api.h"

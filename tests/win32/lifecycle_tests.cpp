@@ -51,7 +51,7 @@ TEST_F(Lifecycle, FirstStartMarksTheStoreAndOpensSmallInTheCorner) {
     expectBounds(note, 10, 10, 100, 100);
     EXPECT_EQ(noteText(note), "");
     EXPECT_EQ(readSettingsString("first"), "1");
-    for (const char* name : {"max", "top", "left", "height", "width"}) EXPECT_FALSE(readSettingsValue(name)) << name;
+    for (const char* name : {"max", "top", "left", "height", "width"}) EXPECT_FALSE(readSettingsValue(name).found) << name;
     closeAndWait(program);
 }
 
@@ -67,8 +67,8 @@ TEST_F(Lifecycle, FirstShutDownSavesTextPositionAndSize) {
     EXPECT_EQ(readSettingsString("height"), "100");
     EXPECT_EQ(readSettingsString("width"), "100");
     // Written as strings with their terminating zero.
-    EXPECT_EQ(readSettingsValue("top")->type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(readSettingsValue("top")->data, std::string("10", 3));
+    EXPECT_EQ(readSettingsValue("top").type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(readSettingsValue("top").data, std::string("10", 3));
 }
 
 TEST_F(Lifecycle, LaterStartRestoresTextPositionAndSize) {

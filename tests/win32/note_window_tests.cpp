@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "app/application.h"
-#include "app/report_error.h"
-#include "app/screen_density.h"
+#include "base/error_reporter.h"
+#include "base/screen_density.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/note_geometry.h"

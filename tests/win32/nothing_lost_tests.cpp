@@ -57,9 +57,6 @@ TEST_F(NothingLost, ASessionEndWhileTheErrorBoxIsOpenSavesBeforeAnswering) {
     EXPECT_EQ(readSettingsString("width"), "188");
 }
 
-// The Explorer-style dialog takes several seconds to open under Wine.
-constexpr DWORD kDialogTimeoutMs = 30000;
-
 TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheSaveDialogIsOpenEndsAndSaves) {
     storeWithBadTop("typed");
     writeSettingsString("top", "100");

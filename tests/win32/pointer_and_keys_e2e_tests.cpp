@@ -21,10 +21,6 @@ namespace {
 int widthOf(const RECT& r) { return r.right - r.left; }
 int heightOf(const RECT& r) { return r.bottom - r.top; }
 
-void sendKeys(std::initializer_list<int> keys) {
-    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
-}
-
 // A drag at a user's pace: the program's move and size loop sees every
 // step before the button goes up (it ends at the release, without taking
 // the release's own position).

@@ -18,8 +18,6 @@
 
 namespace {
 
-// The Explorer dialog is slow to open under Wine.
-constexpr DWORD kDialogTimeoutMs = 30000;
 constexpr DWORD kWriteTimeoutMs = 15000;
 // Wine's edit control takes seconds per MiB of text.
 constexpr DWORD kLargeNoteTimeoutMs = 90000;

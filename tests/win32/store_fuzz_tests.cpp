@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/code_page.h"
+#include "base/code_page.h"
 #include "app/error_text.h"
-#include "app/failure.h"
+#include "base/failure.h"
 #include "store/messages.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
@@ -66,14 +66,14 @@ private:
 
 struct StoredValue {
     bool present = false;
-    RegistryValue raw;
+    RawValue raw;
     bool cleanText = false;  // printable text that survives the text area unchanged
 };
 
 StoredValue rawValue(DWORD type, const std::string& data) {
     StoredValue value;
     value.present = true;
-    value.raw = {type, data};
+    value.raw = RawValue{true, type, data};
     return value;
 }
 
@@ -262,11 +262,11 @@ bool isDecimal(const std::string& text) {
 }
 
 void expectWellFormedString(const std::string& name) {
-    const std::optional<RegistryValue> value = readSettingsValue(name);
-    ASSERT_TRUE(value) << name << " is missing";
-    EXPECT_EQ(value->type, static_cast<DWORD>(REG_SZ)) << name;
-    ASSERT_FALSE(value->data.empty()) << name;
-    EXPECT_EQ(value->data.find('\0'), value->data.size() - 1) << name << " is not one terminated text";
+    const RawValue value = readSettingsValue(name);
+    ASSERT_TRUE(value.found) << name << " is missing";
+    EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ)) << name;
+    ASSERT_FALSE(value.data.empty()) << name;
+    EXPECT_EQ(value.data.find('\0'), value.data.size() - 1) << name << " is not one terminated text";
 }
 
 struct Outcomes {
@@ -286,7 +286,7 @@ std::string outcomeName(const Expected& expected) {
 // One start and close on the given store; the program's windows and values
 // checked along the way.
 void startAndClose(const Store& store, const Expected& expected) {
-    const std::optional<RegistryValue> firstBefore = readSettingsValue("first");
+    const RawValue firstBefore = readSettingsValue("first");
 
     RunningProgram program;
     ASSERT_TRUE(program.started());
@@ -320,7 +320,7 @@ void startAndClose(const Store& store, const Expected& expected) {
     if (expected.markedAfresh) {
         EXPECT_EQ(readSettingsString("first"), "1");
     } else {
-        EXPECT_EQ(readSettingsValue("first")->data, firstBefore->data) << "\"first\" is rewritten only when not 1";
+        EXPECT_EQ(readSettingsValue("first").data, firstBefore.data) << "\"first\" is rewritten only when not 1";
     }
     if (expected.restoredText && store.values.at("max").cleanText) {
         EXPECT_EQ(readSettingsString("max"), *expected.restoredText);

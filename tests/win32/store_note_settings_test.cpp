@@ -20,10 +20,6 @@ namespace {
 const char* const kNumberNames[] = {"top", "left", "height", "width"};
 const Geometry kFirstRun{10, 10, 100, 100};
 
-RawValue stored(const std::string& name) {
-    return readRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name);
-}
-
 class NoteSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { deleteStores(); }
@@ -100,11 +96,11 @@ TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedStopsOpenAndSaveGoesToTheKeyReac
 
 TEST_F(NoteSettingsTest, TheFirstRunMarksTheStoreAndOpensSmallInTheCorner) {
     openAndRestore();
-    const RawValue first = stored("first");
+    const RawValue first = readSettingsValue("first");
     EXPECT_EQ(first.type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(first.data, std::string("1", 2));
-    for (const char* name : kNumberNames) EXPECT_FALSE(stored(name).found) << name;
-    EXPECT_FALSE(stored("max").found);
+    for (const char* name : kNumberNames) EXPECT_FALSE(readSettingsValue(name).found) << name;
+    EXPECT_FALSE(readSettingsValue("max").found);
     EXPECT_EQ(geometryOf(note), kFirstRun);
     EXPECT_EQ(note.Text(), "");
 }
@@ -118,7 +114,7 @@ TEST_F(NoteSettingsTest, AFirstMarkThatIsNotExactlyOneInitialisesAgain) {
         TForm1 fresh_note(host);
         OpenNoteSettings(fresh);
         RestoreNote(fresh, fresh_note);
-        EXPECT_EQ(stored("first").data, std::string("1", 2));
+        EXPECT_EQ(readSettingsValue("first").data, std::string("1", 2));
         EXPECT_EQ(geometryOf(fresh_note), kFirstRun);
         EXPECT_EQ(fresh_note.Text(), "");
     }
@@ -179,7 +175,7 @@ TEST_F(NoteSettingsTest, SaveWritesTextAndGeometryAsDecimalText) {
     const std::pair<const char*, std::string> expected[] = {
         {"max", "a\r\nb\t位置"}, {"top", "7"}, {"left", "-5"}, {"height", "120"}, {"width", "180"}};
     for (const auto& [name, text] : expected) {
-        const RawValue value = stored(name);
+        const RawValue value = readSettingsValue(name);
         EXPECT_EQ(value.type, static_cast<DWORD>(REG_SZ)) << name;
         EXPECT_EQ(value.data, text + '\0') << name;
     }
@@ -212,11 +208,11 @@ TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {
     note.SetText("saved");
     registryApi().setValue = &refuseLeft;
     EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'left' 设置数据时失败");
-    EXPECT_EQ(stored("max").data, std::string("saved", 6));
-    EXPECT_EQ(stored("top").data, std::string("142", 4));
-    EXPECT_FALSE(stored("left").found);
-    EXPECT_FALSE(stored("height").found);
-    EXPECT_FALSE(stored("width").found);
+    EXPECT_EQ(readSettingsValue("max").data, std::string("saved", 6));
+    EXPECT_EQ(readSettingsValue("top").data, std::string("142", 4));
+    EXPECT_FALSE(readSettingsValue("left").found);
+    EXPECT_FALSE(readSettingsValue("height").found);
+    EXPECT_FALSE(readSettingsValue("width").found);
 }
 
 TEST_F(NoteSettingsTest, WithNoKeyOpenTheFirstWriteFails) {

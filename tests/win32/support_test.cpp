@@ -134,10 +134,10 @@ TEST(Support, WritesReadsAndDeletesTheSettingsKey) {
     writeSettingsString("first", "1");
     writeSettingsValue("top", REG_DWORD, std::string("\x07\0\0\0", 4));
     EXPECT_EQ(readSettingsString("first"), "1");
-    EXPECT_EQ(readSettingsValue("top")->type, DWORD(REG_DWORD));
+    EXPECT_EQ(readSettingsValue("top").type, DWORD(REG_DWORD));
     EXPECT_FALSE(readSettingsString("top"));
     deleteSettingsValue("first");
-    EXPECT_FALSE(readSettingsValue("first"));
+    EXPECT_FALSE(readSettingsValue("first").found);
     deleteVessanTree();
 }
 

@@ -2,7 +2,7 @@
 // What a step raises.
 #include <string>
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 // The message of the Failure the step raises; "(no failure)" when it runs
 // through.

@@ -76,3 +76,7 @@ void dragMouse(POINT from, POINT to, int steps) {
         moveMouseTo(from.x + (to.x - from.x) * step / steps, from.y + (to.y - from.y) * step / steps);
     mouseUp();
 }
+
+void sendKeys(std::initializer_list<int> keys) {
+    for (int key : keys) key < 0 ? keyUp(static_cast<WORD>(-key)) : keyDown(static_cast<WORD>(key));
+}

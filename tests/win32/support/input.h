@@ -3,8 +3,12 @@
 // window has the focus or lies under the pointer.
 #include <windows.h>
 
+#include <initializer_list>
+
 void keyDown(WORD virtualKey);
 void keyUp(WORD virtualKey);
+// Key presses in order; a negative code releases the key.
+void sendKeys(std::initializer_list<int> keys);
 // Down and up.
 void pressKey(WORD virtualKey);
 // Ctrl held while a letter key ('A' to 'Z') is pressed.

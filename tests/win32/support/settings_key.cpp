@@ -13,16 +13,14 @@ void deleteVessanTree() {
 
 bool settingsKeyExists() { return keyExists(HKEY_CURRENT_USER, kSettingsKeyPath); }
 
-std::optional<RegistryValue> readSettingsValue(const std::string& name) {
-    RawValue value = readRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name);
-    if (!value.found) return std::nullopt;
-    return RegistryValue{value.type, value.data};
+RawValue readSettingsValue(const std::string& name) {
+    return readRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name);
 }
 
 std::optional<std::string> readSettingsString(const std::string& name) {
-    auto value = readSettingsValue(name);
-    if (!value || value->type != REG_SZ) return std::nullopt;
-    std::string text = value->data;
+    const RawValue value = readSettingsValue(name);
+    if (!value.found || value.type != REG_SZ) return std::nullopt;
+    std::string text = value.data;
     if (!text.empty() && text.back() == '\0') text.pop_back();
     return text;
 }

@@ -7,20 +7,18 @@
 #include <optional>
 #include <string>
 
+#include "tests/win32/support/raw_registry.h"
+
 // HKEY_CURRENT_USER\software\Vessan\Ordeluma\位置
 extern const char* const kSettingsKeyPath;
-
-struct RegistryValue {
-    DWORD type = REG_NONE;
-    std::string data;  // the raw bytes, a string's terminating zero included
-};
 
 // Removes HKEY_CURRENT_USER\software\Vessan with everything below it.
 void deleteVessanTree();
 bool settingsKeyExists();
 
-// A value of the settings key; nothing when the key or value is missing.
-std::optional<RegistryValue> readSettingsValue(const std::string& name);
+// A value of the settings key, a string's terminating zero included; not
+// found when the key or value is missing.
+RawValue readSettingsValue(const std::string& name);
 // A REG_SZ value's text without its terminating zero; nothing when missing
 // or not a REG_SZ.
 std::optional<std::string> readSettingsString(const std::string& name);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/failure.h"
-#include "app/form.h"
+#include "base/failure.h"
+#include "note/form.h"
 
 class TestHost : public FormHost {
 public:

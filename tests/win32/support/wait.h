@@ -6,6 +6,9 @@
 
 #include <functional>
 
+// The Explorer-style save dialog takes several seconds to open under Wine.
+constexpr DWORD kDialogTimeoutMs = 30000;
+
 // Dispatches the calling thread's pending messages.
 void pumpPendingMessages();
 

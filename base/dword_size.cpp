@@ -1,4 +1,4 @@
-#include "app/dword_size.h"
+#include "base/dword_size.h"
 
 #include <limits>
 

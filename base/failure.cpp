@@ -1,4 +1,4 @@
-#include "app/failure.h"
+#include "base/failure.h"
 
 std::string substitute(const std::string& pattern, const std::string& value) {
     const std::size_t placeholder = pattern.find("%s");
@@ -7,8 +7,4 @@ std::string substitute(const std::string& pattern, const std::string& value) {
     std::string text = pattern;
     text.replace(placeholder, 2, value);
     return text;
-}
-
-void raiseFailure(const char* pattern, const std::string& value) {
-    throw Failure(substitute(pattern, value));
 }

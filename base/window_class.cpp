@@ -1,6 +1,6 @@
-#include "app/window_class.h"
+#include "base/window_class.h"
 
-#include "app/failure.h"
+#include "base/failure.h"
 
 WindowApi& windowApi() {
     static WindowApi api;
@@ -11,7 +11,7 @@ void registerWindowClass(const WNDCLASSA& windowClass) {
     WNDCLASSA existing;
     if (GetClassInfoA(windowClass.hInstance, windowClass.lpszClassName, &existing)) return;
     if (!windowApi().registerClass(&windowClass)) {
-        throw WindowNotCreated(substitute("不能注册窗口类 %s", windowClass.lpszClassName));
+        throw WindowNotCreated("不能注册窗口类 %s", windowClass.lpszClassName);
     }
 }
 
@@ -19,6 +19,10 @@ HWND createWindow(DWORD exStyle, const char* className, const char* title, DWORD
                   int height, HWND parent, HMENU menu, void* param) {
     HWND window = windowApi().createWindow(exStyle, className, title, style, x, y, width, height, parent, menu,
                                            GetModuleHandleA(nullptr), param);
-    if (!window) throw WindowNotCreated(substitute("不能创建窗口 %s", className));
+    if (!window) throw WindowNotCreated("不能创建窗口 %s", className);
     return window;
+}
+
+void placeInBand(HWND window, HWND band) {
+    SetWindowPos(window, band, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

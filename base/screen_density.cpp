@@ -1,4 +1,4 @@
-#include "app/screen_density.h"
+#include "base/screen_density.h"
 
 #include <windows.h>
 

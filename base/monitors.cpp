@@ -1,6 +1,6 @@
-#include "app/monitors.h"
+#include "base/monitors.h"
 
-#include "app/platform_function.h"
+#include "base/platform_function.h"
 
 namespace {
 

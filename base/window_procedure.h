@@ -6,7 +6,7 @@
 // without a handler where "handled" would be a wrong one.
 #include <windows.h>
 
-#include "app/report_error.h"
+#include "base/error_reporter.h"
 
 // A hit test answered 0 would mean "nowhere", a paint or background left to
 // the default still gets validated, a colour query still gets a brush, and

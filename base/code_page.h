@@ -1,5 +1,5 @@
 #pragma once
 // The lead bytes of the ANSI code page of the system's default locale.
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 const LeadBytes& systemLeadBytes();

@@ -1,4 +1,4 @@
-#include "app/dbcs.h"
+#include "base/dbcs.h"
 
 LeadBytes::LeadBytes(const unsigned char* ranges, std::size_t maxPairs) {
     for (std::size_t pair = 0; pair < maxPairs; ++pair) {

@@ -1,11 +1,18 @@
 #pragma once
 // A failure of a handler: carries the message text shown by ReportError.
+// Raised as `throw Failure(text)` or, with a placeholder filled,
+// `throw Failure(pattern, value)`.
 #include <exception>
 #include <string>
+
+// Fills the pattern's one "%s" with the value, verbatim: the value may hold
+// "%" sequences of its own, so this is never a printf-style format.
+std::string substitute(const std::string& pattern, const std::string& value);
 
 class Failure : public std::exception {
 public:
     explicit Failure(std::string message) : message_(std::move(message)) {}
+    Failure(const std::string& pattern, const std::string& value) : message_(substitute(pattern, value)) {}
     const std::string& message() const noexcept { return message_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
@@ -25,10 +32,3 @@ class UnknownFailure : public Failure {
 public:
     UnknownFailure() : Failure("未知错误") {}
 };
-
-// Fills the pattern's one "%s" with the value, verbatim: the value may hold
-// "%" sequences of its own, so this is never a printf-style format.
-std::string substitute(const std::string& pattern, const std::string& value);
-
-// Raises a Failure whose message is the pattern with its "%s" filled in.
-[[noreturn]] void raiseFailure(const char* pattern, const std::string& value);

@@ -18,3 +18,7 @@ void registerWindowClass(const WNDCLASSA& windowClass);
 // CreateWindowExA in this module.
 HWND createWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
                   int height, HWND parent, HMENU menu, void* param);
+
+// Moves the window into the topmost band (HWND_TOPMOST) or out of it
+// (HWND_NOTOPMOST), leaving its place, size and activation alone.
+void placeInBand(HWND window, HWND band);

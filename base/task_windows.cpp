@@ -1,4 +1,4 @@
-#include "app/task_windows.h"
+#include "base/task_windows.h"
 
 namespace {
 
