@@ -16,12 +16,11 @@ ExternalProject_Add(fuzz
   BUILD_ALWAYS ON
   INSTALL_COMMAND "")
 
-set(FUZZ_TARGETS text_to_int title_rule error_text filter access_keys shortcut)
 set(FUZZ_SMOKE_SECONDS 3)
-foreach(target ${FUZZ_TARGETS})
-  add_test(NAME fuzz.${target}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/fuzz-rule ${FUZZ_BUILD_DIR}/${target}_fuzz
-            ${FUZZ_SMOKE_SECONDS} ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${target}
-            ${CMAKE_BINARY_DIR}/fuzz-work/${target})
-  set_tests_properties(fuzz.${target} PROPERTIES TIMEOUT 60)
+foreach(rule ${FUZZED_RULES})
+  add_test(NAME fuzz.${rule}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/fuzz-rule ${FUZZ_BUILD_DIR}/${rule}_fuzz
+            ${FUZZ_SMOKE_SECONDS} ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${rule}
+            ${CMAKE_BINARY_DIR}/fuzz-work/${rule})
+  set_tests_properties(fuzz.${rule} PROPERTIES TIMEOUT 60)
 endforeach()

@@ -6,16 +6,16 @@ add_library(close_note MODULE packaging/close_note.cpp)
 set_target_properties(close_note PROPERTIES PREFIX "")
 target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0600)
 # Windows Installer looks the entry up by its plain name, also in a 32-bit DLL.
-target_link_options(close_note PRIVATE ${static_runtime} -Wl,--kill-at $<$<CONFIG:Release>:-s>)
-target_link_libraries(close_note PRIVATE msi)
+target_link_options(close_note PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
+target_link_libraries(close_note PRIVATE static_runtime msi)
 
 set(make_msi ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-msi)
 set(msi_sources ${make_msi} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/tarvissel.wxs
-  ${generated_resource_dir}/tarvissel.ico)
+  ${icon})
 set(release_msi ${release_dir}/Tarvissel-${PROJECT_VERSION}-${release_arch}.msi)
 add_custom_command(OUTPUT ${release_msi}
   COMMAND ${make_msi} ${release_msi} ${PROJECT_VERSION} ${release_arch}
-    $<TARGET_FILE:Tarvissel> ${generated_resource_dir}/tarvissel.ico $<TARGET_FILE:close_note>
+    $<TARGET_FILE:Tarvissel> ${icon} $<TARGET_FILE:close_note>
   DEPENDS Tarvissel close_note ${msi_sources}
   VERBATIM)
 add_custom_target(release_msi ALL DEPENDS ${release_msi})
@@ -28,7 +28,7 @@ set(older_msi ${CMAKE_BINARY_DIR}/msi-test/Tarvissel-${OLDER_MSI_VERSION}-${rele
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/msi-test)
 add_custom_command(OUTPUT ${older_msi}
   COMMAND ${make_msi} --append-to-program "older package" ${older_msi} ${OLDER_MSI_VERSION} ${release_arch}
-    $<TARGET_FILE:Tarvissel> ${generated_resource_dir}/tarvissel.ico $<TARGET_FILE:close_note>
+    $<TARGET_FILE:Tarvissel> ${icon} $<TARGET_FILE:close_note>
   DEPENDS Tarvissel close_note ${msi_sources}
   VERBATIM)
 add_custom_target(older_msi ALL DEPENDS ${older_msi})

@@ -1,7 +1,5 @@
 # The resource script with its generated inputs: the icon drawn from its
-# text picture, and the version and architecture taken from the project. Both are made when
-# the cross build is configured, which CMake repeats whenever the picture or
-# its generator changes.
+# text picture, and the version and architecture taken from the project.
 set(resource_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources)
 set(generated_resource_dir ${CMAKE_BINARY_DIR}/resources)
 set(icon_picture ${resource_dir}/icon.txt)
@@ -17,17 +15,19 @@ else()
 endif()
 configure_file(${resource_dir}/tarvissel.manifest.in ${generated_resource_dir}/tarvissel.manifest @ONLY)
 
+# The icon is drawn at build time, again whenever its picture or its
+# generator changes.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
-execute_process(
-  COMMAND ${Python3_EXECUTABLE} ${icon_generator} ${icon_picture} ${generated_resource_dir}/tarvissel.ico
-  RESULT_VARIABLE icon_result)
-if(NOT icon_result EQUAL 0)
-  message(FATAL_ERROR "Could not draw the icon from ${icon_picture}")
-endif()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${icon_picture} ${icon_generator})
+set(icon ${generated_resource_dir}/tarvissel.ico)
+add_custom_command(OUTPUT ${icon}
+  COMMAND ${Python3_EXECUTABLE} ${icon_generator} ${icon_picture} ${icon}
+  DEPENDS ${icon_picture} ${icon_generator}
+  COMMENT "Drawing the icon from ${icon_picture}"
+  VERBATIM)
 
-set(TARVISSEL_RESOURCES ${resource_dir}/tarvissel.rc)
+# Compiled once and linked into every program that carries the resources.
+add_library(tarvissel_resources OBJECT ${resource_dir}/tarvissel.rc ${icon})
 # windres looks for the files the script names in its include directories.
-set_source_files_properties(${TARVISSEL_RESOURCES} PROPERTIES
-  INCLUDE_DIRECTORIES "${generated_resource_dir};${resource_dir}"
-  OBJECT_DEPENDS "${generated_resource_dir}/tarvissel.ico;${generated_resource_dir}/tarvissel.manifest")
+target_include_directories(tarvissel_resources PRIVATE ${generated_resource_dir} ${resource_dir})
+set_source_files_properties(${resource_dir}/tarvissel.rc PROPERTIES
+  OBJECT_DEPENDS "${icon};${generated_resource_dir}/tarvissel.manifest")

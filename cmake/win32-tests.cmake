@@ -1,7 +1,8 @@
 # The Win32 test executables: built by both cross builds, run under Wine by
 # the native build's CTest for each architecture this machine runs, once for
 # each code page they name (zh: 936, C: 1252).
-#   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s])
+#   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s]
+#                        [WITH_RESOURCES: the program's icon, version, manifest])
 if(WIN32 AND NOT TARGET gtest)
   set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
@@ -22,7 +23,7 @@ if(WIN32 AND NOT TARGET gtest)
 endif()
 
 function(tarvissel_win32_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LOCALES" ${ARGN})
+  cmake_parse_arguments(T "WITH_RESOURCES" "TIMEOUT" "SOURCES;LOCALES" ${ARGN})
   if(NOT T_LOCALES)
     set(T_LOCALES zh)
   endif()
@@ -33,7 +34,9 @@ function(tarvissel_win32_test name)
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE win32_test_support tarvissel_core gtest gtest_main)
     target_precompile_headers(${name} REUSE_FROM win32_test_support)
-    target_link_options(${name} PRIVATE ${static_runtime})
+    if(T_WITH_RESOURCES)
+      target_link_libraries(${name} PRIVATE tarvissel_resources)
+    endif()
     add_dependencies(${name} Tarvissel)
   else()
     foreach(arch ${WINE_RUN_ARCHS})

@@ -1,0 +1,24 @@
+# The lists the native build, the cross builds and the fuzz project share,
+# as paths below the source tree.
+# The program's platform-free rules: the `rules` library, built for both
+# machines, and what the fuzz targets are linked with.
+set(RULE_SOURCES
+  base/dbcs.cpp
+  base/dword_size.cpp
+  base/failure.cpp
+  app/title_rule.cpp
+  app/error_text.cpp
+  note/layout_rule.cpp
+  note/grip.cpp
+  note/view_rule.cpp
+  store/text_to_int.cpp
+  store/key_path.cpp
+  export/filter.cpp
+  commands/shortcut.cpp
+  commands/access_keys.cpp
+  commands/menu_items.cpp
+  commands/commands.cpp
+)
+# The rules with a fuzz target: tests/fuzz/<rule>_fuzz.cpp, seeds in
+# tests/fuzz/corpus/<rule>.
+set(FUZZED_RULES text_to_int title_rule error_text filter access_keys shortcut)
