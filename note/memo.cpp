@@ -88,12 +88,6 @@ void TMemo::ApplyDeferred() {
     textDeferred_ = boundsDeferred_ = false;
 }
 
-void TMemo::SetColour(COLORREF colour) {
-    colour_ = colour;
-    brush_.setColour(colour);
-    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
-}
-
 void TMemo::SetFontHeight(int height) {
     fontHeight_ = height;
     HFONT font = createFont(height);

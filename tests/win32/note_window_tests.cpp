@@ -55,6 +55,15 @@ protected:
         EXPECT_EQ(rect.bottom - rect.top, height);
     }
     LONG style(HWND window, int which = GWL_STYLE) const { return GetWindowLongA(window, which); }
+    // The brush the text area is painted with, asked as the platform asks.
+    HBRUSH textAreaBrush() const {
+        HWND memo = note->Memo1.Handle();
+        HDC dc = GetDC(memo);
+        const LRESULT brush = SendMessageA(note->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(memo));
+        ReleaseDC(memo, dc);
+        return reinterpret_cast<HBRUSH>(brush);
+    }
     int fontHeight() const {
         LOGFONTA font{};
         GetObjectA(note->Memo1.Font(), sizeof font, &font);
@@ -199,7 +208,7 @@ TEST_F(NoteWindow, ColourChangesMarginAndTextAreaTogether) {
 TEST_F(NoteWindow, RepeatedAppearanceChangesReleaseTheReplacedObjects) {
     for (int i = 0; i < 1000; ++i) {
         HFONT oldFont = note->Memo1.Font();
-        HBRUSH oldBrush = note->Memo1.Brush();
+        HBRUSH oldBrush = textAreaBrush();
         note->SetFontSize(i % 2 ? 9 : 12);
         note->SetNoteColour(i % 2 ? kCreamYellow : kGrassGreen);
         ASSERT_EQ(GetObjectType(oldFont), 0u) << "font kept at round " << i;
