@@ -4,10 +4,11 @@
 #include "note/layered.h"
 
 void TForm1::SetNoteColour(COLORREF colour) {
-    Memo1.SetColour(colour);
     colour_ = colour;
     brush_.setColour(colour);
+    // The margin and the text area paint with the one brush.
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+    if (HWND textArea = Memo1.Handle()) InvalidateRect(textArea, nullptr, TRUE);
 }
 
 void TForm1::SetFontSize(int points) {

@@ -197,8 +197,8 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT:
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(reinterpret_cast<HDC>(wParam), Memo1.Colour());
-            return reinterpret_cast<LRESULT>(Memo1.Brush());
+            SetBkColor(reinterpret_cast<HDC>(wParam), colour_);
+            return reinterpret_cast<LRESULT>(brush_.get());
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0)
                 if (TMenuItem* item = PopupMenu1.ItemOfCommand(LOWORD(wParam))) Commands.Click(*item);

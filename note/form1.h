@@ -127,6 +127,7 @@ private:
     bool deferringBounds_ = false;
     RECT bounds_;
     SIZE laidOutFor_{};  // the window size the parts are laid out for
+    // The note colour and its one brush, for the margin and the text area.
     COLORREF colour_ = kSkyBlue;
     SolidBrush brush_{kSkyBlue};
     int opacity_ = 255;

@@ -39,10 +39,6 @@ int noteHitTest(int x, int y, int width, int height) {
     return inGrip ? kHitBottomRight : kHitCaption;
 }
 
-int signExtend16(std::uint32_t value) {
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(value & 0xFFFF));
-}
-
 const GripBits& gripBitmapBits() {
     static const GripBits bits = packGripPicture();
     return bits;

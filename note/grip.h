@@ -21,9 +21,6 @@ constexpr int kHitBottomRight = 17;
 // the half-open PtInRect rule, the title bar everywhere else.
 int noteHitTest(int x, int y, int width, int height);
 
-// A signed 16-bit coordinate from the low 16 bits of a message parameter.
-int signExtend16(std::uint32_t value);
-
 // The picture as rows of a 1-bit-per-pixel bitmap, bottom row first, each
 // row padded to four bytes; a set bit selects colour table entry 1 (black).
 using GripBits = std::array<std::uint8_t, kGripSide * 4>;

@@ -1,5 +1,7 @@
 #include "note/memo.h"
 
+#include <windowsx.h>
+
 #include "base/window_class.h"
 
 namespace {
@@ -88,12 +90,6 @@ void TMemo::ApplyDeferred() {
     textDeferred_ = boundsDeferred_ = false;
 }
 
-void TMemo::SetColour(COLORREF colour) {
-    colour_ = colour;
-    brush_.setColour(colour);
-    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
-}
-
 void TMemo::SetFontHeight(int height) {
     fontHeight_ = height;
     HFONT font = createFont(height);
@@ -122,7 +118,7 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, L
         // The note's own menu replaces the edit control's; a request from the
         // keyboard carries the point (-1, -1) and opens at the text area's
         // corner. 64-bit Windows packs it in the low 32 bits only.
-        POINT screen{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         if (screen.x == -1 && screen.y == -1) {
             RECT rect;
             GetWindowRect(window, &rect);

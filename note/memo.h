@@ -1,13 +1,13 @@
 #pragma once
-// The text area: a borderless multi-line EDIT control with word wrap, its
-// own background brush and font, re-created when its alignment changes.
+// The text area: a borderless multi-line EDIT control with word wrap and its
+// own font, re-created when its alignment changes. Its background is the
+// note's: the note answers its colour requests.
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
 #include "note/alignment.h"
-#include "note/colours.h"
 #include "note/gdi.h"
 #include "note/layout_rule.h"
 
@@ -45,10 +45,6 @@ public:
     private:
         TMemo& memo_;
     };
-    void SetColour(COLORREF colour);
-    COLORREF Colour() const { return colour_; }
-    // The brush the parent answers WM_CTLCOLOREDIT with.
-    HBRUSH Brush() const { return brush_.get(); }
     // Font character height in pixels (negative: without internal leading).
     void SetFontHeight(int height);
     HFONT Font() const { return font_.get(); }
@@ -72,8 +68,6 @@ private:
     bool textDeferred_ = false;
     bool boundsDeferred_ = false;
     Bounds bounds_{18, 12, 150, 50};
-    COLORREF colour_ = kCreamYellow;
-    SolidBrush brush_{kCreamYellow};
     int fontHeight_ = -12;
     OwnedFont font_;
     Alignment alignment_ = Alignment::Left;

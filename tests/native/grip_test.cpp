@@ -24,14 +24,6 @@ TEST(NoteHitTest, GripSquareIsHalfOpenAndOffsetFromThePicture) {
     }
 }
 
-TEST(SignExtend16, TakesTheLowHalfAsSigned) {
-    EXPECT_EQ(signExtend16(0xFFFF), -1);
-    EXPECT_EQ(signExtend16(0x8000), -32768);
-    EXPECT_EQ(signExtend16(0x7FFF), 32767);
-    EXPECT_EQ(signExtend16(0x0000), 0);
-    EXPECT_EQ(signExtend16(0x0005FFFE), -2);  // y in the high half is ignored
-}
-
 TEST(GripBitmap, BottomUpRowsMostSignificantBitLeftmostPaddedToFourBytes) {
     const GripBits& bits = gripBitmapBits();
     auto row = [&](int bitmapRow) {

@@ -9,8 +9,8 @@
 
 #include "commands/menu_items.h"
 #include "commands/shortcut.h"
-#include "export/file_api.h"
 #include "note/form1.h"
+#include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/files.h"
 #include "tests/win32/support/in_process_note.h"
 #include "tests/win32/support/input.h"
@@ -412,7 +412,6 @@ protected:
         note().SaveDialog1.FileName = path_;
     }
     void TearDown() override {
-        fileApi() = savedApi_;
         note().SaveDialog1.FileName.clear();
         DeleteFileA(path_.c_str());
     }
@@ -422,7 +421,7 @@ protected:
     }
 
     std::string path_;
-    FileApi savedApi_ = fileApi();
+    FakeCallTables calls_;
 };
 
 TEST_F(SaveShortcut, CtrlSWritesTheTextAndTypesNothing) {
@@ -447,13 +446,8 @@ TEST_F(SaveShortcut, HoldingCtrlSSavesOnEveryRepeat) {
     EXPECT_EQ("one\r\ntwo", note().Text());
 }
 
-HANDLE WINAPI refusedCreate(LPCSTR, DWORD, DWORD, LPSECURITY_ATTRIBUTES, DWORD, DWORD, HANDLE) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return INVALID_HANDLE_VALUE;
-}
-
 TEST_F(SaveShortcut, AFailingSaveGoesToTheErrorBoxAndTheKeyIsStillConsumed) {
-    fileApi().createFile = &refusedCreate;
+    calls_.files.refuseCreate = true;
     MessageBoxContent box;
     std::thread reader([&box] {  // the box is modal on the note's thread
         HWND window = waitForMessageBox(GetCurrentProcessId(), 5000);
@@ -469,7 +463,7 @@ TEST_F(SaveShortcut, AFailingSaveGoesToTheErrorBoxAndTheKeyIsStillConsumed) {
     EXPECT_EQ(std::vector<WPARAM>{VK_CONTROL}, watch.keys);
     EXPECT_EQ("(no file)", saved());
 
-    fileApi() = savedApi_;  // the note goes on: the next Ctrl+S saves
+    calls_.files.refuseCreate = false;  // the note goes on: the next Ctrl+S saves
     focusText();
     sendKeys({VK_CONTROL, 'S', -'S', -VK_CONTROL});
     EXPECT_TRUE(savedSoon());

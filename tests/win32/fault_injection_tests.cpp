@@ -9,9 +9,7 @@
 
 #include <atomic>
 #include <functional>
-#include <cstring>
 #include <mutex>
-#include <set>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -21,9 +19,8 @@
 #include "base/error_reporter.h"
 #include "base/window_class.h"
 #include "base/window_procedure.h"
-#include "export/file_api.h"
 #include "note/form1.h"
-#include "store/registry_api.h"
+#include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/files.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/note_geometry.h"
@@ -32,94 +29,6 @@
 #include "tests/win32/support/test_host.h"
 
 namespace {
-
-// --- The registry seam: counts open keys and fails the chosen call. ---
-
-std::set<HKEY> openKeys;
-std::string refusedCreate, refusedRead, refusedWrite;  // key or value names
-
-void track(LONG result, HKEY key) {
-    if (result == ERROR_SUCCESS) openKeys.insert(key);
-}
-
-LONG WINAPI countingOpen(HKEY base, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
-    const LONG status = RegOpenKeyExA(base, subKey, options, access, result);
-    track(status, *result);
-    return status;
-}
-
-LONG WINAPI failingCreate(HKEY base, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
-                          REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                          LPDWORD disposition) {
-    if (refusedCreate == subKey) return ERROR_ACCESS_DENIED;
-    const LONG status =
-        RegCreateKeyExA(base, subKey, reserved, keyClass, options, access, security, result, disposition);
-    track(status, *result);
-    return status;
-}
-
-// Only the read of the data fails; asking for the size succeeds.
-LONG WINAPI failingQuery(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data,
-                         LPDWORD size) {
-    if (data && refusedRead == name) return ERROR_ACCESS_DENIED;
-    return RegQueryValueExA(key, name, reserved, type, data, size);
-}
-
-LONG WINAPI failingSet(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
-                       DWORD size) {
-    if (refusedWrite == name) return ERROR_WRITE_FAULT;
-    return RegSetValueExA(key, name, reserved, type, data, size);
-}
-
-LONG WINAPI countingClose(HKEY key) {
-    openKeys.erase(key);
-    return RegCloseKey(key);
-}
-
-// --- The file seam: counts open files and fails the chosen call. ---
-
-std::set<HANDLE> openFiles;
-bool refuseFileCreate = false, refuseFileWrite = false;
-
-HANDLE WINAPI failingFileCreate(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                                DWORD disposition, DWORD attributes, HANDLE templateFile) {
-    if (refuseFileCreate) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return INVALID_HANDLE_VALUE;
-    }
-    HANDLE file = CreateFileA(name, access, share, security, disposition, attributes, templateFile);
-    if (file != INVALID_HANDLE_VALUE) openFiles.insert(file);
-    return file;
-}
-
-BOOL WINAPI failingWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped) {
-    if (refuseFileWrite) {
-        *written = 0;
-        SetLastError(ERROR_DISK_FULL);
-        return FALSE;
-    }
-    return WriteFile(file, data, size, written, overlapped);
-}
-
-BOOL WINAPI countingFileClose(HANDLE file) {
-    openFiles.erase(file);
-    return CloseHandle(file);
-}
-
-// --- The window seam: refuses the chosen class. ---
-
-std::string refusedClass;
-
-ATOM WINAPI failingRegister(const WNDCLASSA* windowClass) {
-    if (refusedClass == windowClass->lpszClassName) return 0;
-    return RegisterClassA(windowClass);
-}
-
-HWND WINAPI failingCreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWORD style, int x, int y, int width,
-                                int height, HWND parent, HMENU menu, HINSTANCE instance, LPVOID param) {
-    if (refusedClass == className) return nullptr;
-    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu, instance, param);
-}
 
 // Answers every error box of this process, as a user pressing OK would, and
 // keeps their texts.
@@ -162,34 +71,10 @@ private:
 
 using Texts = std::vector<std::string>;
 
-std::string stored(const std::string& name, const std::string& path = kSettingsKeyPath) {
-    const RawValue value = readRawValue(HKEY_CURRENT_USER, path, name);
-    return value.found ? value.data.substr(0, value.data.find('\0')) : "<missing>";
-}
-
 class FaultInjection : public ::testing::Test {
 protected:
-    void SetUp() override {
-        deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
-        registryApi().openKey = &countingOpen;
-        registryApi().createKey = &failingCreate;
-        registryApi().queryValue = &failingQuery;
-        registryApi().setValue = &failingSet;
-        registryApi().closeKey = &countingClose;
-        fileApi().createFile = &failingFileCreate;
-        fileApi().writeFile = &failingWrite;
-        fileApi().closeHandle = &countingFileClose;
-        windowApi().registerClass = &failingRegister;
-        windowApi().createWindow = &failingCreateWindow;
-    }
+    void SetUp() override { deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan"); }
     void TearDown() override {
-        registryApi() = RegistryApi{};
-        fileApi() = FileApi{};
-        windowApi() = WindowApi{};
-        refusedCreate = refusedRead = refusedWrite = refusedClass = "";
-        refuseFileCreate = refuseFileWrite = false;
-        openKeys.clear();
-        openFiles.clear();
         deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
         DeleteFileA(exportPath().c_str());
     }
@@ -212,33 +97,34 @@ protected:
         return boxes_.stop();
     }
 
+    FakeCallTables calls_;
     BoxAnswerer boxes_;
     std::unique_ptr<TApplication> application_;
 };
 
 TEST_F(FaultInjection, AKeyThatCannotBeCreatedLeavesTheDescribedNoteSavedWhereOpenStopped) {
-    refusedCreate = "位置";
+    calls_.registry.create.names = {"位置"};
     EXPECT_EQ(start(), Texts{"创建主键 位置 失败."});
     EXPECT_EQ(geometryOf(note()), kDescribed);
     EXPECT_EQ(note().Text(), "");
     note().SetText("typed");
     EXPECT_EQ(end(), Texts{"创建主键 位置 失败."});
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKeyPath));
-    EXPECT_EQ(stored("max", "software\\Vessan\\Ordeluma"), "typed");
-    EXPECT_EQ(stored("width", "software\\Vessan\\Ordeluma"), "188");
-    EXPECT_EQ(openKeys.size(), 1u) << "only the key the note holds stays open";
+    EXPECT_EQ(readRawString(HKEY_CURRENT_USER, "software\\Vessan\\Ordeluma", "max"), "typed");
+    EXPECT_EQ(readRawString(HKEY_CURRENT_USER, "software\\Vessan\\Ordeluma", "width"), "188");
+    EXPECT_EQ(calls_.registry.stillOpen.size(), 1u) << "only the key the note holds stays open";
 }
 
 TEST_F(FaultInjection, AReadThatFailsStopsTheRestoreKeepingWhatCameBefore) {
     storeComplete();
-    refusedRead = "top";
+    calls_.registry.read.names = {"top"};
     EXPECT_EQ(start(), Texts{"从 'top' 获得数据失败."});
     EXPECT_EQ(note().Text(), "stored text");
     EXPECT_EQ(geometryOf(note()), kDescribed);
     EXPECT_EQ(end().size(), 1u);
-    EXPECT_EQ(stored("max"), "stored text");
-    EXPECT_EQ(stored("top"), "142");
-    EXPECT_EQ(openKeys.size(), 1u);
+    EXPECT_EQ(readSettingsString("max"), "stored text");
+    EXPECT_EQ(readSettingsString("top"), "142");
+    EXPECT_EQ(calls_.registry.stillOpen.size(), 1u);
 }
 
 TEST_F(FaultInjection, AValueOfAnotherTypeOrNoNumberStopsTheRestoreThere) {
@@ -257,23 +143,23 @@ TEST_F(FaultInjection, AValueOfAnotherTypeOrNoNumberStopsTheRestoreThere) {
     EXPECT_EQ(geometryOf(note()), (Geometry{300, 200, 188, 89}));
     application_.reset();
     EXPECT_EQ(again.stop().size(), 1u);
-    EXPECT_EQ(stored("height"), "89");
-    EXPECT_EQ(openKeys.size(), 2u) << "one key for each run's note, no more";
+    EXPECT_EQ(readSettingsString("height"), "89");
+    EXPECT_EQ(calls_.registry.stillOpen.size(), 2u) << "one key for each run's note, no more";
 }
 
 TEST_F(FaultInjection, AWriteThatFailsAtShutDownKeepsTheValuesWrittenBeforeIt) {
     storeComplete();
-    refusedWrite = "height";
+    calls_.registry.write.names = {"height"};
     EXPECT_EQ(start(), Texts{});
     note().SetText("changed");
     note().SetLeft(50);
     note().SetHeight(60);
     EXPECT_EQ(end(), Texts{"为 'height' 设置数据时失败."});
-    EXPECT_EQ(stored("max"), "changed");
-    EXPECT_EQ(stored("left"), "50");
-    EXPECT_EQ(stored("height"), "120") << "the failed write changed nothing";
-    EXPECT_EQ(stored("width"), "180") << "the writes after the failure are not tried";
-    EXPECT_EQ(openKeys.size(), 1u);
+    EXPECT_EQ(readSettingsString("max"), "changed");
+    EXPECT_EQ(readSettingsString("left"), "50");
+    EXPECT_EQ(readSettingsString("height"), "120") << "the failed write changed nothing";
+    EXPECT_EQ(readSettingsString("width"), "180") << "the writes after the failure are not tried";
+    EXPECT_EQ(calls_.registry.stillOpen.size(), 1u);
 }
 
 TEST_F(FaultInjection, AnExportThatFailsIsReportedAndTheNextSaveWritesTheSameFile) {
@@ -282,29 +168,29 @@ TEST_F(FaultInjection, AnExportThatFailsIsReportedAndTheNextSaveWritesTheSameFil
     note().SaveDialog1.FileName = exportPath();  // chosen earlier in the run
     const auto save = [this] { return guarded(*application_, [this] { note().Commands.N1Click(); }); };
 
-    refuseFileCreate = true;
+    calls_.files.refuseCreate = true;
     EXPECT_FALSE(save());
-    refuseFileCreate = false;
-    refuseFileWrite = true;
+    calls_.files.refuseCreate = false;
+    calls_.files.refuseWrite = true;
     EXPECT_FALSE(save());
-    EXPECT_TRUE(openFiles.empty()) << "the file of the failed write is closed";
-    refuseFileWrite = false;
+    EXPECT_TRUE(calls_.files.stillOpen.empty()) << "the file of the failed write is closed";
+    calls_.files.refuseWrite = false;
     EXPECT_TRUE(save());
-    EXPECT_TRUE(openFiles.empty());
+    EXPECT_TRUE(calls_.files.stillOpen.empty());
     EXPECT_EQ(fileBytes(exportPath()), "line 1\r\nline 2");
     EXPECT_EQ(end(), (Texts{"不能创建文件 " + exportPath() + ".", "写流出错."}));
 }
 
 TEST_F(FaultInjection, AWindowThatCannotBeCreatedIsReportedAndTheRunEndsSavingTheNote) {
-    refusedClass = "TApplication";
+    calls_.windows.classes.names = {"TApplication"};
     EXPECT_THROW(TApplication(), WindowNotCreated);
 
     // No window of the class is left, so the next note registers it anew.
     UnregisterClassA("TForm1", GetModuleHandleA(nullptr));
-    refusedClass = "TForm1";
+    calls_.windows.classes.names = {"TForm1"};
     application_ = std::make_unique<TApplication>();
     EXPECT_FALSE(guarded(*application_, [this] { application_->CreateForm<TForm1>(); }));
-    refusedClass = "";
+    calls_.windows.classes.names.clear();
     application_->ProcessMessages();
     EXPECT_TRUE(application_->Terminated());
     EXPECT_EQ(end(), Texts{"不能注册窗口类 TForm1."});
@@ -312,13 +198,13 @@ TEST_F(FaultInjection, AWindowThatCannotBeCreatedIsReportedAndTheRunEndsSavingTh
     BoxAnswerer again;
     start();
     note().SetText("typed");
-    refusedClass = "EDIT";
+    calls_.windows.classes.names = {"EDIT"};
     SendMessageA(note().Handle(), WM_COMMAND, TPopupMenu::kFirstCommandId + 11, 0);  // align centre
     application_->ProcessMessages();
     EXPECT_TRUE(application_->Terminated());
     application_.reset();
     EXPECT_EQ(again.stop(), Texts{"不能创建窗口 EDIT."});
-    EXPECT_EQ(stored("max"), "typed") << "the text of the lost text area is saved";
+    EXPECT_EQ(readSettingsString("max"), "typed") << "the text of the lost text area is saved";
 }
 
 // A window whose handlers fail as the test says, at the dispatch boundary.

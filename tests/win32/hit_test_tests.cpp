@@ -55,16 +55,22 @@ TEST_F(HitTest, StripsAndGripPictureAreTheNotesOwnSurface) {
 }
 
 TEST_F(HitTest, NegativeScreenCoordinatesAreSignExtended) {
-    note().SetLeft(-250);
-    note().SetTop(-200);
-    pump();
     const int w = note().Width(), h = note().Height();
-    ASSERT_LT(onScreen(note().Handle(), w - 1, h - 1).x, 0);
-    ASSERT_LT(onScreen(note().Handle(), w - 1, h - 1).y, 0);
-    EXPECT_EQ(HTBOTTOMRIGHT, answerAt(w - 1, h - 1));
-    EXPECT_EQ(HTBOTTOMRIGHT, answerAt(w - 12, h - 12));
-    EXPECT_EQ(HTCAPTION, answerAt(w - 13, h - 13));
-    EXPECT_EQ(HTCAPTION, answerAt(3, 3));
+    // Both negative; then each alone, with the grip's last column or row
+    // at -1 (0xFFFF) beside a positive coordinate in the other half.
+    for (POINT place : {POINT{-250, -200}, POINT{-w, 150}, POINT{150, -h}}) {
+        SCOPED_TRACE(testing::Message() << "note at " << place.x << "," << place.y);
+        note().SetLeft(place.x);
+        note().SetTop(place.y);
+        pump();
+        const POINT corner = onScreen(note().Handle(), w - 1, h - 1);
+        ASSERT_EQ(place.x < 0, corner.x < 0);
+        ASSERT_EQ(place.y < 0, corner.y < 0);
+        EXPECT_EQ(HTBOTTOMRIGHT, answerAt(w - 1, h - 1));
+        EXPECT_EQ(HTBOTTOMRIGHT, answerAt(w - 12, h - 12));
+        EXPECT_EQ(HTCAPTION, answerAt(w - 13, h - 13));
+        EXPECT_EQ(HTCAPTION, answerAt(3, 3));
+    }
 }
 
 }  // namespace

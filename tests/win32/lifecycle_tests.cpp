@@ -4,24 +4,11 @@
 
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/wait.h"
 
 namespace {
-
-RECT windowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-void expectBounds(HWND window, int left, int top, int width, int height) {
-    const RECT rect = windowRect(window);
-    EXPECT_EQ(rect.left, left);
-    EXPECT_EQ(rect.top, top);
-    EXPECT_EQ(rect.right - rect.left, width);
-    EXPECT_EQ(rect.bottom - rect.top, height);
-}
 
 // Closes the note normally and waits for the program to end.
 void closeAndWait(RunningProgram& program) {
@@ -48,7 +35,7 @@ TEST_F(Lifecycle, FirstStartMarksTheStoreAndOpensSmallInTheCorner) {
     RunningProgram program;
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
-    expectBounds(note, 10, 10, 100, 100);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{10, 10, 100, 100}));
     EXPECT_EQ(noteText(note), "");
     EXPECT_EQ(readSettingsString("first"), "1");
     for (const char* name : {"max", "top", "left", "height", "width"}) EXPECT_FALSE(readSettingsValue(name).found) << name;
@@ -78,7 +65,7 @@ TEST_F(Lifecycle, LaterStartRestoresTextPositionAndSize) {
         RunningProgram program;
         HWND note = program.waitForNote();
         ASSERT_NE(note, nullptr);
-        expectBounds(note, 300, 200, 180, 120);
+        EXPECT_EQ(boundsOnScreen(note), (Bounds{300, 200, 180, 120}));
         EXPECT_EQ(noteText(note), text);
         SetWindowPos(note, nullptr, -40, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         closeAndWait(program);
@@ -93,7 +80,7 @@ TEST_F(Lifecycle, TinyStoredSizeGrowsToTheMinimumBeforeShowing) {
     RunningProgram program;
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
-    expectBounds(note, 60, 50, 16, 16);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{60, 50, 16, 16}));
     closeAndWait(program);
     EXPECT_EQ(readSettingsString("width"), "16");
 }
@@ -103,7 +90,7 @@ TEST_F(Lifecycle, NumbersInEveryAcceptedForm) {
     RunningProgram program;
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
-    expectBounds(note, -1, 7, 100, 80);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{-1, 7, 100, 80}));
     closeAndWait(program);
 }
 
@@ -114,7 +101,7 @@ TEST_F(Lifecycle, FirstNotExactlyOneStartsAfresh) {
         RunningProgram program;
         HWND note = program.waitForNote();
         ASSERT_NE(note, nullptr);
-        expectBounds(note, 10, 10, 100, 100);
+        EXPECT_EQ(boundsOnScreen(note), (Bounds{10, 10, 100, 100}));
         EXPECT_EQ(noteText(note), "") << first;
         EXPECT_EQ(readSettingsString("first"), "1");
         closeAndWait(program);
@@ -130,7 +117,7 @@ TEST_F(Lifecycle, BadNumberShowsOneErrorBoxAndStopsTheRestore) {
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
     // Text and top were applied before the failing left; nothing after it.
-    expectBounds(note, 263, 200, 188, 89);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{263, 200, 188, 89}));
     EXPECT_EQ(noteText(note), "text");
     EXPECT_EQ(waitForMessageBox(program.processId(), 300), nullptr) << "a second error box";
     closeAndWait(program);
@@ -152,7 +139,7 @@ TEST_F(Lifecycle, MarkedStoreReportsTheMissingNumber) {
     EXPECT_EQ(startUpError(program), "'' 不是一个有效的整形值.");
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
-    expectBounds(note, 263, 142, 188, 89);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{263, 142, 188, 89}));
     EXPECT_EQ(noteText(note), "");
     closeAndWait(program);
     EXPECT_EQ(readSettingsString("top"), "142");
@@ -165,7 +152,7 @@ TEST_F(Lifecycle, ValueOfAnotherTypeIsReportedByName) {
     EXPECT_EQ(startUpError(program), "'height' 的数据类型是无效的.");
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
-    expectBounds(note, 2, 1, 188, 89);
+    EXPECT_EQ(boundsOnScreen(note), (Bounds{2, 1, 188, 89}));
     closeAndWait(program);
 }
 
@@ -294,7 +281,7 @@ TEST_F(Lifecycle, AStoredPlaceOutOfViewComesBackIntoTheWorkArea) {
         RunningProgram program;
         HWND note = program.waitForNote();
         ASSERT_NE(note, nullptr);
-        expectBounds(note, c.keptLeft, c.keptTop, 180, 120);
+        EXPECT_EQ(boundsOnScreen(note), (Bounds{c.keptLeft, c.keptTop, 180, 120}));
         EXPECT_EQ(readSettingsString("top"), c.top) << "the store was written at start-up";
         closeAndWait(program);
         EXPECT_EQ(readSettingsString("top"), std::to_string(c.keptTop));
@@ -309,10 +296,10 @@ TEST_F(Lifecycle, MaximisedShowCommandStoresTheMaximisedBounds) {
     HWND note = program.waitForNote();
     ASSERT_NE(note, nullptr);
     EXPECT_TRUE(IsZoomed(note));
-    const RECT rect = windowRect(note);
+    const Bounds bounds = boundsOnScreen(note);
     closeAndWait(program);
-    EXPECT_EQ(readSettingsString("width"), std::to_string(rect.right - rect.left));
-    EXPECT_EQ(readSettingsString("height"), std::to_string(rect.bottom - rect.top));
+    EXPECT_EQ(readSettingsString("width"), std::to_string(bounds.width));
+    EXPECT_EQ(readSettingsString("height"), std::to_string(bounds.height));
 }
 
 TEST_F(Lifecycle, MinimisedWithoutActivationShowsOnlyTheTaskbarButton) {

@@ -7,18 +7,12 @@
 
 #include "note/form1.h"
 #include "note/layout_rule.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/test_host.h"
 #include "tests/win32/support/windows_of_process.h"
 
 namespace {
-
-Bounds controlBounds(HWND edit) {
-    RECT rect;
-    GetWindowRect(edit, &rect);
-    MapWindowPoints(nullptr, GetParent(edit), reinterpret_cast<POINT*>(&rect), 2);
-    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-}
 
 // Lines of mixed single- and double-byte text, long enough to wrap.
 std::string longText() {
@@ -35,7 +29,7 @@ protected:
         writeCompleteStore(text, "200", "300", "160", width);
     }
     void expectTextAreaFits() {
-        EXPECT_EQ(controlBounds(note.Memo1.Handle()), textAreaBounds(note.Width(), note.Height()));
+        EXPECT_EQ(boundsInParent(note.Memo1.Handle()), textAreaBounds(note.Width(), note.Height()));
     }
 
     TestHost host;

@@ -12,6 +12,7 @@
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/screen.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/test_host.h"
@@ -41,20 +42,16 @@ protected:
         note->SetWidth(width);
         note->SetHeight(height);
     }
-    RECT childRect(HWND child) const {
-        RECT rect;
-        GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, note->Handle(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-    void expectChildAt(HWND child, int left, int top, int width, int height) const {
-        const RECT rect = childRect(child);
-        EXPECT_EQ(rect.left, left);
-        EXPECT_EQ(rect.top, top);
-        EXPECT_EQ(rect.right - rect.left, width);
-        EXPECT_EQ(rect.bottom - rect.top, height);
-    }
     LONG style(HWND window, int which = GWL_STYLE) const { return GetWindowLongA(window, which); }
+    // The brush the text area is painted with, asked as the platform asks.
+    HBRUSH textAreaBrush() const {
+        HWND memo = note->Memo1.Handle();
+        HDC dc = GetDC(memo);
+        const LRESULT brush = SendMessageA(note->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+                                           reinterpret_cast<LPARAM>(memo));
+        ReleaseDC(memo, dc);
+        return reinterpret_cast<HBRUSH>(brush);
+    }
     int fontHeight() const {
         LOGFONTA font{};
         GetObjectA(note->Memo1.Font(), sizeof font, &font);
@@ -85,7 +82,7 @@ protected:
         EXPECT_EQ(at(97, 89), black);
         EXPECT_EQ(at(97, 97), black);
         EXPECT_EQ(at(86, 86), kCreamYellow);
-        expectChildAt(note->Memo1.Handle(), 12, 10, 75, 78);
+        EXPECT_EQ(boundsInParent(note->Memo1.Handle()), (Bounds{12, 10, 75, 78}));
     }
 
     std::unique_ptr<TApplication> application;
@@ -99,8 +96,7 @@ TEST_F(NoteWindow, ApplicationWindowIsAnInvisibleCaptionedPopupAtTheScreenCentre
     EXPECT_STREQ(className, "TApplication");
     EXPECT_EQ(static_cast<DWORD>(style(window)) & ~WS_VISIBLE,
               static_cast<DWORD>(WS_POPUP | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
-    RECT rect;
-    GetWindowRect(window, &rect);
+    const RECT rect = windowRect(window);
     EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2);
     EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) / 2);
     EXPECT_EQ(rect.right, rect.left);
@@ -164,11 +160,11 @@ TEST_F(NoteWindow, LayoutFollowsEverySize) {
     for (Case size : {Case{100, 100}, Case{188, 89}, Case{300, 40}, Case{26, 23}}) {
         resize(size.width, size.height);
         const int w = size.width, h = size.height;
-        expectChildAt(note->Memo1.Handle(), 12, 10, w - 25, h - 22);
-        expectChildAt(note->Panel1.Handle(), 0, 0, w, 1);
-        expectChildAt(note->Panel4.Handle(), 0, h - 1, w, 1);
-        expectChildAt(note->Panel2.Handle(), 0, 1, 1, h - 2);
-        expectChildAt(note->Panel3.Handle(), w - 1, 1, 1, h - 2);
+        EXPECT_EQ(boundsInParent(note->Memo1.Handle()), (Bounds{12, 10, w - 25, h - 22}));
+        EXPECT_EQ(boundsInParent(note->Panel1.Handle()), (Bounds{0, 0, w, 1}));
+        EXPECT_EQ(boundsInParent(note->Panel4.Handle()), (Bounds{0, h - 1, w, 1}));
+        EXPECT_EQ(boundsInParent(note->Panel2.Handle()), (Bounds{0, 1, 1, h - 2}));
+        EXPECT_EQ(boundsInParent(note->Panel3.Handle()), (Bounds{w - 1, 1, 1, h - 2}));
     }
 }
 
@@ -178,9 +174,9 @@ TEST_F(NoteWindow, SizesBelowTheMinimumAreCorrectedTo16) {
     EXPECT_EQ(note->Height(), 16);
     note->SetHeight(3);
     EXPECT_EQ(note->Height(), 16);
-    RECT memo = childRect(note->Memo1.Handle());
-    EXPECT_LE(memo.right - memo.left, 0);
-    EXPECT_LE(memo.bottom - memo.top, 0);
+    const Bounds memo = boundsInParent(note->Memo1.Handle());
+    EXPECT_LE(memo.width, 0);
+    EXPECT_LE(memo.height, 0);
 }
 
 TEST_F(NoteWindow, PixelsShowFrameMarginTextAreaAndGrip) { expectPixelsOf100By100NoteAt40And50(); }
@@ -199,7 +195,7 @@ TEST_F(NoteWindow, ColourChangesMarginAndTextAreaTogether) {
 TEST_F(NoteWindow, RepeatedAppearanceChangesReleaseTheReplacedObjects) {
     for (int i = 0; i < 1000; ++i) {
         HFONT oldFont = note->Memo1.Font();
-        HBRUSH oldBrush = note->Memo1.Brush();
+        HBRUSH oldBrush = textAreaBrush();
         note->SetFontSize(i % 2 ? 9 : 12);
         note->SetNoteColour(i % 2 ? kCreamYellow : kGrassGreen);
         ASSERT_EQ(GetObjectType(oldFont), 0u) << "font kept at round " << i;

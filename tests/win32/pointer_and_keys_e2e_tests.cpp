@@ -11,15 +11,13 @@
 
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/program.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/screen.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/wait.h"
 #include "tests/win32/support/windows_of_process.h"
 
 namespace {
-
-int widthOf(const RECT& r) { return r.right - r.left; }
-int heightOf(const RECT& r) { return r.bottom - r.top; }
 
 // A drag at a user's pace: the program's move and size loop sees every
 // step before the button goes up (it ends at the release, without taking
@@ -55,8 +53,7 @@ std::optional<COLORREF> expectedPixel(int x, int y, int width, int height) {
 // The pixels of the note on screen that differ from its picture: empty
 // when it shows exactly what it should.
 std::string wrongPixels(HWND note) {
-    RECT r{};
-    GetWindowRect(note, &r);
+    const RECT r = windowRect(note);
     const int width = widthOf(r), height = heightOf(r);
     const ScreenCapture capture(r);
     int wrong = 0;
@@ -94,11 +91,7 @@ protected:
         program_.reset();
     }
 
-    RECT rect() const {
-        RECT r{};
-        GetWindowRect(note_, &r);
-        return r;
-    }
+    RECT rect() const { return windowRect(note_); }
     HWND textArea() const { return noteTextArea(note_); }
     std::string text() const { return windowText(textArea()); }
     HWND shownMenu() const {
@@ -204,8 +197,7 @@ TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
 
     clickAt(at(100, 60).x, at(100, 60).y, MouseButton::Right);
     ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
-    RECT menu{};
-    GetWindowRect(shownMenu(), &menu);
+    const RECT menu = windowRect(shownMenu());
     EXPECT_EQ(200, menu.left);  // left-aligned at the pointer
     EXPECT_EQ(160, menu.top);
     pressKey(VK_ESCAPE);
@@ -224,9 +216,7 @@ TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
                          })}) {
         request();
         ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
-        RECT menu{}, area{};
-        GetWindowRect(shownMenu(), &menu);
-        GetWindowRect(textArea(), &area);
+        const RECT menu = windowRect(shownMenu()), area = windowRect(textArea());
         EXPECT_EQ(area.left, menu.left);
         EXPECT_EQ(area.top, menu.top);
         pressKey(VK_ESCAPE);

@@ -12,6 +12,7 @@
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/wait.h"
 #include "tests/win32/support/windows_of_process.h"
@@ -169,7 +170,7 @@ TEST_F(SaveCommandTest, FirstSaveAsksThenLaterSavesRewriteTheSameFile) {
     const RECT& mon = monitor.rcMonitor;
     RECT box{};
     auto placed = [&] {
-        GetWindowRect(dialog, &box);
+        box = windowRect(dialog);
         const int width = box.right - box.left, height = box.bottom - box.top;
         return std::abs(box.left - (mon.left + (mon.right - mon.left - width) / 2)) <= 1 &&
                std::abs(box.top - (mon.top + (mon.bottom - mon.top - height) / 3)) <= 1;
@@ -180,8 +181,7 @@ TEST_F(SaveCommandTest, FirstSaveAsksThenLaterSavesRewriteTheSameFile) {
     // The rest of the application waits, and the note cannot cover the dialog.
     EXPECT_FALSE(IsWindowEnabled(note_));
     EXPECT_FALSE(IsWindowEnabled(application_));
-    RECT noteBox;
-    GetWindowRect(note_, &noteBox);
+    const RECT noteBox = windowRect(note_);
     RECT overlap;
     if (IntersectRect(&overlap, &noteBox, &box)) {
         HWND top = WindowFromPoint(POINT{overlap.left, overlap.top});

@@ -2,13 +2,12 @@
 // the test prefix, with a real (hidden) note window.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "note/form1.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
-#include "store/registry_api.h"
+#include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/failures.h"
 #include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
@@ -23,10 +22,7 @@ const Geometry kFirstRun{10, 10, 100, 100};
 class NoteSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { deleteStores(); }
-    void TearDown() override {
-        registryApi() = savedApi_;
-        deleteStores();
-    }
+    void TearDown() override { deleteStores(); }
     void storeComplete(const std::string& text, const Geometry& g) {
         writeCompleteStore(text, std::to_string(g.top), std::to_string(g.left), std::to_string(g.height),
                            std::to_string(g.width));
@@ -36,6 +32,7 @@ protected:
         RestoreNote(key, note);
     }
 
+    FakeCallTables calls_;
     TRegistry key;
     TestHost host;
     TForm1 note{host};
@@ -45,7 +42,6 @@ private:
         deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
         deleteKeyTree(HKEY_CURRENT_USER, "Vessan");
     }
-    RegistryApi savedApi_ = registryApi();
 };
 
 // --- Open. ---
@@ -61,31 +57,18 @@ TEST_F(NoteSettingsTest, OpenCreatesTheSettingsKeyAndMakesItCurrent) {
     EXPECT_EQ(again.CurrentPath(), kSettingsKeyPath);
 }
 
-LONG WINAPI refuseSoftware(HKEY base, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
-    if (std::strcmp(subKey, "software") == 0) return ERROR_ACCESS_DENIED;
-    return RegOpenKeyExA(base, subKey, options, access, result);
-}
-
 TEST_F(NoteSettingsTest, WithoutSoftwareTheKeyIsMadeDirectlyUnderTheRoot) {
-    registryApi().openKey = &refuseSoftware;
+    calls_.registry.open.names = {"software"};
     OpenNoteSettings(key);
     EXPECT_EQ(key.CurrentPath(), "Vessan\\Ordeluma\\位置");
     EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, "Vessan\\Ordeluma\\位置"));
 }
 
-LONG WINAPI refuseOrdeluma(HKEY base, LPCSTR subKey, DWORD reserved, LPSTR keyClass,
-                           DWORD options, REGSAM access, LPSECURITY_ATTRIBUTES security,
-                           PHKEY result, LPDWORD disposition) {
-    if (std::strcmp(subKey, "Ordeluma") == 0) return ERROR_ACCESS_DENIED;
-    return RegCreateKeyExA(base, subKey, reserved, keyClass, options, access, security, result,
-                           disposition);
-}
-
 TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedStopsOpenAndSaveGoesToTheKeyReached) {
-    registryApi().createKey = &refuseOrdeluma;
+    calls_.registry.create.names = {"Ordeluma"};
     EXPECT_EQ(failureOf([&] { OpenNoteSettings(key); }), "创建主键 Ordeluma 失败");
     EXPECT_EQ(key.CurrentPath(), "software\\Vessan");
-    registryApi().createKey = &RegCreateKeyExA;
+    calls_.registry.create.names.clear();
     SaveNote(key, note);
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "max").data, std::string(1, '\0'));
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "width").data,
@@ -197,16 +180,10 @@ TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     EXPECT_EQ(geometryOf(next), (Geometry{400, 250, 100, 100}));
 }
 
-LONG WINAPI refuseLeft(HKEY key, LPCSTR name, DWORD reserved, DWORD type, const BYTE* data,
-                       DWORD size) {
-    if (std::strcmp(name, "left") == 0) return ERROR_ACCESS_DENIED;
-    return RegSetValueExA(key, name, reserved, type, data, size);
-}
-
 TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {
     OpenNoteSettings(key);
     note.SetText("saved");
-    registryApi().setValue = &refuseLeft;
+    calls_.registry.write.names = {"left"};
     EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'left' 设置数据时失败");
     EXPECT_EQ(readSettingsValue("max").data, std::string("saved", 6));
     EXPECT_EQ(readSettingsValue("top").data, std::string("142", 4));

@@ -8,6 +8,7 @@
 
 #include "store/registry.h"
 #include "store/registry_api.h"
+#include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/failures.h"
 #include "tests/win32/support/raw_registry.h"
 
@@ -18,57 +19,14 @@ const std::string kTree = "Software\\TarvisselStoreTest";
 class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override { deleteKeyTree(HKEY_CURRENT_USER, kTree); }
-    void TearDown() override {
-        registryApi() = savedApi_;
-        deleteKeyTree(HKEY_CURRENT_USER, kTree);
-    }
+    void TearDown() override { deleteKeyTree(HKEY_CURRENT_USER, kTree); }
     // Opens (creating) the subtree's key at the relative path.
     void openInTree(TRegistry& key, const std::string& path = "") {
         ASSERT_TRUE(key.OpenKey("\\" + kTree + (path.empty() ? "" : "\\" + path), true));
     }
 
-private:
-    RegistryApi savedApi_ = registryApi();
+    FakeCallTables calls_;
 };
-
-// --- What the accessor asks of the registry, recorded and passed on. ---
-
-struct Calls {
-    std::vector<REGSAM> access;
-    std::vector<DWORD> createOptions;
-    std::vector<HKEY> opened;
-    std::vector<HKEY> closed;
-} calls;
-
-LONG WINAPI recordOpen(HKEY base, LPCSTR subKey, DWORD options, REGSAM access, PHKEY result) {
-    calls.access.push_back(access);
-    const LONG status = RegOpenKeyExA(base, subKey, options, access, result);
-    if (status == ERROR_SUCCESS) calls.opened.push_back(*result);
-    return status;
-}
-
-LONG WINAPI recordCreate(HKEY base, LPCSTR subKey, DWORD reserved, LPSTR keyClass, DWORD options,
-                         REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                         LPDWORD disposition) {
-    calls.access.push_back(access);
-    calls.createOptions.push_back(options);
-    const LONG status = RegCreateKeyExA(base, subKey, reserved, keyClass, options, access,
-                                        security, result, disposition);
-    if (status == ERROR_SUCCESS) calls.opened.push_back(*result);
-    return status;
-}
-
-LONG WINAPI recordClose(HKEY key) {
-    calls.closed.push_back(key);
-    return RegCloseKey(key);
-}
-
-void recordCalls() {
-    calls = Calls{};
-    registryApi().openKey = &recordOpen;
-    registryApi().createKey = &recordCreate;
-    registryApi().closeKey = &recordClose;
-}
 
 // --- Opening and creating keys. ---
 
@@ -111,7 +69,7 @@ TEST_F(RegistryTest, OpenKeyWithoutCreatingAMissingKeyAnswersNoAndChangesNothing
 }
 
 TEST_F(RegistryTest, OpeningANewKeyClosesTheOldOneWithAllAccessAndNonVolatileKeys) {
-    recordCalls();
+    RegistryCalls& calls = calls_.registry;
     {
         TRegistry key;
         openInTree(key, "a");
@@ -145,15 +103,10 @@ TEST_F(RegistryTest, CreateKeyLeavesTheCurrentKeyAsItIs) {
     EXPECT_EQ(key.CurrentPath(), kTree + "\\a");
 }
 
-LONG WINAPI refuseCreate(HKEY, LPCSTR, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES, PHKEY,
-                         LPDWORD) {
-    return ERROR_ACCESS_DENIED;
-}
-
 TEST_F(RegistryTest, ACreateThatFailsIsRaisedWithThePathAsPassed) {
     TRegistry key;
     openInTree(key, "a");
-    registryApi().createKey = &refuseCreate;
+    calls_.registry.create.all = true;
     EXPECT_EQ(failureOf([&] { key.CreateKey("\\x\\%s%d"); }),
               "创建主键 \\x\\%s%d 失败");
     EXPECT_EQ(failureOf([&] { key.CreateKey("位置"); }), "创建主键 位置 失败");
@@ -272,15 +225,11 @@ TEST_F(RegistryTest, WriteStringStoresTheTextWithItsTerminatingZero) {
     EXPECT_EQ(top.data, std::string("-5", 3));
 }
 
-LONG WINAPI refuseSet(HKEY, LPCSTR, DWORD, DWORD, const BYTE*, DWORD) {
-    return ERROR_ACCESS_DENIED;
-}
-
 TEST_F(RegistryTest, AWriteThatFailsIsRaisedAndKeepsTheEarlierWrites) {
     TRegistry key;
     openInTree(key);
     key.WriteString("max", "kept");
-    registryApi().setValue = &refuseSet;
+    calls_.registry.write.all = true;
     EXPECT_EQ(failureOf([&] { key.WriteString("top", "1"); }),
               "为 'top' 设置数据时失败");
     EXPECT_EQ(failureOf([&] { key.WriteString("%d%s", "1"); }),

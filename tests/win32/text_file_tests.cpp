@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "export/file_api.h"
 #include "export/text_file.h"
+#include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/failures.h"
 #include "tests/win32/support/files.h"
 
@@ -14,16 +14,14 @@ namespace {
 
 class TextFileTest : public testing::Test {
 protected:
-    void TearDown() override {
-        fileApi() = FileApi{};
-        DeleteFileA(path_.c_str());
-    }
+    void TearDown() override { DeleteFileA(path_.c_str()); }
 
     std::string failureOfWriting(const std::string& text) {
         return failureOf([&] { WriteTextFile(path_, text); });
     }
 
     const std::string path_ = tempFilePath("tarvissel-export-test.txt");
+    FakeCallTables calls_;
 };
 
 TEST_F(TextFileTest, WritesExactlyTheTextsBytes) {
@@ -64,35 +62,14 @@ TEST_F(TextFileTest, FileHeldWithoutSharingCannotBeCreated) {
     EXPECT_EQ(fileBytes(path_), "text");
 }
 
-// A write that takes one byte less than asked, as on a full disk.
-BOOL WINAPI shortWrite(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED) {
-    return WriteFile(file, data, size - 1, written, nullptr);
-}
-
-HANDLE closedHandle;
-BOOL WINAPI recordingClose(HANDLE handle) {
-    closedHandle = handle;
-    return CloseHandle(handle);
-}
-
-HANDLE createdHandle;
-HANDLE WINAPI recordingCreate(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                              DWORD disposition, DWORD attributes, HANDLE templateFile) {
-    createdHandle = CreateFileA(name, access, share, security, disposition, attributes, templateFile);
-    return createdHandle;
-}
-
 TEST_F(TextFileTest, ShortWriteFailsAndClosesTheFile) {
-    fileApi().createFile = recordingCreate;
-    fileApi().writeFile = shortWrite;
-    fileApi().closeHandle = recordingClose;
-    createdHandle = closedHandle = nullptr;
-
+    calls_.files.shortWrites = true;
     EXPECT_EQ(failureOfWriting("ab\r\ncd"), "写流出错");
-    ASSERT_NE(createdHandle, nullptr);
-    EXPECT_EQ(closedHandle, createdHandle);
+    const HANDLE created = calls_.files.lastCreated;
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(calls_.files.lastClosed, created);
     DWORD flags;
-    EXPECT_FALSE(GetHandleInformation(createdHandle, &flags));
+    EXPECT_FALSE(GetHandleInformation(created, &flags));
 }
 
 }  // namespace

@@ -76,6 +76,14 @@ RawValue readRawValue(HKEY root, const std::string& path, const std::string& nam
     return value;
 }
 
+std::optional<std::string> readRawString(HKEY root, const std::string& path, const std::string& name) {
+    const RawValue value = readRawValue(root, path, name);
+    if (!value.found || value.type != REG_SZ) return std::nullopt;
+    std::string text = value.data;
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
 void writeRawValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                    const std::string& data) {
     OpenedKey key(root, path, true);

@@ -3,6 +3,7 @@
 // without going through TRegistry.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 struct RawValue {
@@ -15,6 +16,9 @@ struct RawValue {
 void deleteKeyTree(HKEY root, const std::string& path);
 bool keyExists(HKEY root, const std::string& path);
 RawValue readRawValue(HKEY root, const std::string& path, const std::string& name);
+// A REG_SZ value's text without its terminating zero; nothing when missing
+// or not a REG_SZ.
+std::optional<std::string> readRawString(HKEY root, const std::string& path, const std::string& name);
 // Creates the key if needed and stores the bytes as they are.
 void writeRawValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                    const std::string& data);

@@ -18,11 +18,7 @@ RawValue readSettingsValue(const std::string& name) {
 }
 
 std::optional<std::string> readSettingsString(const std::string& name) {
-    const RawValue value = readSettingsValue(name);
-    if (!value.found || value.type != REG_SZ) return std::nullopt;
-    std::string text = value.data;
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    return text;
+    return readRawString(HKEY_CURRENT_USER, kSettingsKeyPath, name);
 }
 
 void writeSettingsValue(const std::string& name, DWORD type, const std::string& data) {

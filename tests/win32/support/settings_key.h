@@ -19,8 +19,7 @@ bool settingsKeyExists();
 // A value of the settings key, a string's terminating zero included; not
 // found when the key or value is missing.
 RawValue readSettingsValue(const std::string& name);
-// A REG_SZ value's text without its terminating zero; nothing when missing
-// or not a REG_SZ.
+// A REG_SZ value's text, as readRawString reads it.
 std::optional<std::string> readSettingsString(const std::string& name);
 
 // Writes a value, creating the key when needed; the test fails if it cannot.

@@ -1,0 +1,61 @@
+#pragma once
+// The product's platform call tables (registry, file, window) as the tests
+// replace them: fakes that pass every call on to the platform, refuse the
+// calls a test names, and keep what they opened and closed.
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "base/window_class.h"
+#include "export/file_api.h"
+#include "store/registry_api.h"
+
+// The names a fake refuses: none, the ones named, or all.
+struct Refusals {
+    std::set<std::string> names;
+    bool all = false;
+    bool operator()(const char* name) const { return all || (name && names.count(name)); }
+};
+
+struct RegistryCalls {
+    Refusals open, create;       // key names
+    Refusals read, write;        // value names; a refused read still answers the size
+    std::vector<REGSAM> access;  // of every open and create, in order
+    std::vector<DWORD> createOptions;
+    std::vector<HKEY> opened, closed;
+    std::set<HKEY> stillOpen;
+};
+
+struct FileCalls {
+    bool refuseCreate = false, refuseWrite = false;
+    bool shortWrites = false;  // one byte less than asked, as on a full disk
+    HANDLE lastCreated = nullptr, lastClosed = nullptr;
+    std::set<HANDLE> stillOpen;
+};
+
+struct WindowCalls {
+    Refusals classes;  // by class name, both registering and creating
+};
+
+// While it lives, every call table holds the fakes, with nothing refused
+// or recorded yet; when it goes, the tables it found are back.
+class FakeCallTables {
+public:
+    FakeCallTables();
+    ~FakeCallTables() { restore(); }
+    FakeCallTables(const FakeCallTables&) = delete;
+    FakeCallTables& operator=(const FakeCallTables&) = delete;
+    // The tables as they were found, at once.
+    void restore();
+
+    RegistryCalls& registry;
+    FileCalls& files;
+    WindowCalls& windows;
+
+private:
+    RegistryApi savedRegistry_ = registryApi();
+    FileApi savedFiles_ = fileApi();
+    WindowApi savedWindows_ = windowApi();
+};
