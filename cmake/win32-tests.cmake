@@ -4,10 +4,15 @@
 #   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s]
 #                        [WITH_RESOURCES: the program's icon, version, manifest])
 if(WIN32 AND NOT TARGET gtest)
-  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # GoogleTest from Debian's sources as two plain libraries: its own CMake
+  # project would detect a C compiler and look for a threads library in each
+  # cross build, a serial wait of several seconds at every configuration.
+  # On Windows it uses the platform's own locks.
+  set(gtest_dir /usr/src/googletest/googletest)
+  add_library(gtest STATIC ${gtest_dir}/src/gtest-all.cc)
+  target_include_directories(gtest SYSTEM PUBLIC ${gtest_dir}/include PRIVATE ${gtest_dir})
+  add_library(gtest_main STATIC ${gtest_dir}/src/gtest_main.cc)
+  target_link_libraries(gtest_main PUBLIC gtest)
   file(GLOB support_sources CONFIGURE_DEPENDS tests/win32/support/*.cpp)
   add_library(win32_test_support STATIC ${support_sources})
   target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest)
