@@ -64,5 +64,13 @@ foreach(arch ${WINE_RUN_ARCHS})
   add_test(NAME ${session}.stop
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE_${arch}} ${arch})
   set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session})
+  # The prefix is made while the programs build: made when the tests start,
+  # it would hold them up for some 10 s per architecture.
+  set(prefix_ready ${WINE_STATE_${arch}}/prefix/.ready)
+  add_custom_command(OUTPUT ${prefix_ready}
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session prepare ${WINE_STATE_${arch}} ${arch}
+    COMMENT "Making the ${arch} Wine prefix for the tests"
+    VERBATIM)
+  add_custom_target(${session}_prefix ALL DEPENDS ${prefix_ready})
   set_tests_properties(${session}.stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60 RESOURCE_LOCK ${session})
 endforeach()

@@ -32,9 +32,20 @@ RunningProgram::RunningProgram(int showCommand, const std::string& path) {
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info{};
     std::string commandLine = "\"" + path + "\"";
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
-        ADD_FAILURE() << "cannot start " << path << ", error " << GetLastError();
+    // Wine under load now and then fails a process start with an internal
+    // error before the program runs at all: that is tried again, a bounded
+    // number of times; the program's own failures are not.
+    DWORD error = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                           &info))
+            break;
+        error = GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) break;
+        Sleep(200);
+    }
+    if (!info.hProcess) {
+        ADD_FAILURE() << "cannot start " << path << ", error " << error;
         return;
     }
     CloseHandle(info.hThread);
