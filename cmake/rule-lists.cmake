@@ -14,6 +14,7 @@ set(RULE_SOURCES
   store/text_to_int.cpp
   store/key_path.cpp
   export/filter.cpp
+  export/copy_names.cpp
   commands/shortcut.cpp
   commands/access_keys.cpp
   commands/menu_items.cpp

@@ -15,10 +15,7 @@ const char kClassName[] = "TForm1";
 // The description: its place is exact; its size and the text area's font
 // height are designed for 96 pixels per inch and keep their physical size
 // on denser screens, where they would otherwise come out small.
-RECT describedBounds() {
-    const int left = 263, top = 142;
-    return RECT{left, top, left + atScreenDensity(188), top + atScreenDensity(89)};
-}
+Bounds describedBounds() { return Bounds{263, 142, atScreenDensity(188), atScreenDensity(89)}; }
 const int kDescribedFontHeight = 12;
 
 void registerClass() {
@@ -74,7 +71,7 @@ void TForm1::CreateHandle() {
     registerClass();
     const DWORD exStyle = layeredWindowAttributes() ? WS_EX_LAYERED : 0;
     handle_ = createWindow(exStyle, kClassName, "Tarvissel", WS_POPUP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                           bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
+                           bounds_.left, bounds_.top, bounds_.width, bounds_.height,
                            host_.Handle(), nullptr, this);
     laidOutFor_ = SIZE{Width(), Height()};
     try {
@@ -93,11 +90,13 @@ void TForm1::CreateParts() {
     for (int i = 0; i < 4; ++i) panels[i]->CreateHandle(handle_, i + 1);
     DockPanels();
     if (stayInFront_) placeInBand(handle_, HWND_TOPMOST);
+    // A text change not yet saved waits on the new window's timer.
+    if (textSavePending_) MemoChange();
 }
 
 void TForm1::DestroyHandle() {
     if (!handle_) return;
-    GetWindowRect(handle_, &bounds_);
+    bounds_ = WindowBounds();
     Memo1.DestroyHandle();
     for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->ReleaseHandle();
     HWND window = handle_;
@@ -202,7 +201,20 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0)
                 if (TMenuItem* item = PopupMenu1.ItemOfCommand(LOWORD(wParam))) Commands.Click(*item);
+            if (HIWORD(wParam) == EN_CHANGE && reinterpret_cast<HWND>(lParam) == Memo1.Handle()) MemoChange();
             return 0;
+        case WM_TIMER:
+            SaveTimer();
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) FormDeactivate();
+            break;  // the platform's own handling moves the focus
+        case WM_EXITSIZEMOVE:
+            FormExitSizeMove();
+            return 0;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_APMSUSPEND) FormSuspend();
+            return TRUE;
         case WM_SETFOCUS:
             FocusActiveControl();
             return 0;

@@ -9,6 +9,7 @@
 
 #include "commands/menu.h"
 #include "commands/note_commands.h"
+#include "export/daily_copies.h"
 #include "export/save_dialog.h"
 #include "note/alignment.h"
 #include "note/colours.h"
@@ -16,6 +17,7 @@
 #include "note/image.h"
 #include "note/memo.h"
 #include "note/panel.h"
+#include "store/note_settings.h"
 #include "store/registry.h"
 #include "store/stored_note.h"
 
@@ -46,6 +48,16 @@ public:
     void SaveSettings() override;
     void FormResize();
     int FormHitTest(LPARAM screenPoint);
+    // Saves while the note runs, so that a crash, a power cut or a killed
+    // process loses at most the last two seconds of typing: the text two
+    // seconds after it last changed, everything when the note loses the
+    // activation or a move or resize ends, and everything forced to disk
+    // before the machine suspends. Only what changed is written.
+    void MemoChange();
+    void SaveTimer();
+    void FormDeactivate();
+    void FormExitSizeMove();
+    void FormSuspend();
 
     // Appearance operations; none of them touches a check mark.
     void SetNoteColour(COLORREF colour);
@@ -109,10 +121,13 @@ private:
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
     void RestoreSettings();
+    // Writes what changed; a failure is shown once, until a write succeeds.
+    void SaveChanges(SavedValues which);
+    void KeepDailyCopy();
     // A place wholly outside every monitor's work area moves into the
     // nearest one (see keptInView).
     void KeepInView();
-    RECT WindowRect() const;
+    Bounds WindowBounds() const;
     void OpenContextMenu(POINT screen);
     void DockPanels();
     void Paint();
@@ -125,7 +140,7 @@ private:
     HWND handle_ = nullptr;
     bool described_ = false;  // the description is applied: sizes run FormResize
     bool deferringBounds_ = false;
-    RECT bounds_;
+    Bounds bounds_;
     SIZE laidOutFor_{};  // the window size the parts are laid out for
     // The note colour and its one brush, for the margin and the text area.
     COLORREF colour_ = kSkyBlue;
@@ -136,4 +151,8 @@ private:
     // Created by FormCreate and held for the whole run: its key stays open
     // until the process ends.
     std::unique_ptr<TRegistry> SettingsKey;
+    StoredValues stored_;  // what the store holds, as far as this run knows
+    bool textSavePending_ = false;
+    bool backgroundSaveFailed_ = false;
+    DailyCopies dailyCopies_;
 };

@@ -1,6 +1,8 @@
 #include "store/note_settings.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/screen_density.h"
 #include "store/registry.h"
@@ -17,6 +19,31 @@ void MarkFirstRun(TRegistry& key, StoredNote& note) {
     note.SetLeft(10);
     note.SetHeight(atScreenDensity(100));
     note.SetWidth(atScreenDensity(100));
+}
+
+// Reads a value and records what the store holds.
+std::string readRecorded(TRegistry& key, const char* name, StoredValues& stored) {
+    std::string value = key.ReadString(name);
+    stored[name] = value;
+    return value;
+}
+
+using NamedValues = std::vector<std::pair<const char*, std::string>>;
+
+// The note's values in the order they are saved.
+NamedValues valuesOf(const StoredNote& note, SavedValues which) {
+    NamedValues values{{"max", note.Text()}};
+    if (which == SavedValues::Text) return values;
+    values.insert(values.end(), {{"top", std::to_string(note.Top())},
+                                 {"left", std::to_string(note.Left())},
+                                 {"height", std::to_string(note.Height())},
+                                 {"width", std::to_string(note.Width())}});
+    return values;
+}
+
+void writeRecorded(TRegistry& key, const char* name, const std::string& value, StoredValues& stored) {
+    key.WriteString(name, value);
+    stored[name] = value;
 }
 
 }  // namespace
@@ -36,22 +63,29 @@ void OpenNoteSettings(TRegistry& key) {
 
 // Each value is applied as soon as it is read, so a failure leaves the
 // values before it in effect.
-void RestoreNote(TRegistry& key, StoredNote& note) {
+void RestoreNote(TRegistry& key, StoredNote& note, StoredValues& stored) {
     if (key.ReadString("first") != "1") {
         MarkFirstRun(key, note);
         return;
     }
-    note.SetText(key.ReadString("max"));
-    note.SetTop(textToInt(key.ReadString("top")));
-    note.SetLeft(textToInt(key.ReadString("left")));
-    note.SetHeight(textToInt(key.ReadString("height")));
-    note.SetWidth(textToInt(key.ReadString("width")));
+    note.SetText(readRecorded(key, "max", stored));
+    note.SetTop(textToInt(readRecorded(key, "top", stored)));
+    note.SetLeft(textToInt(readRecorded(key, "left", stored)));
+    note.SetHeight(textToInt(readRecorded(key, "height", stored)));
+    note.SetWidth(textToInt(readRecorded(key, "width", stored)));
 }
 
 void SaveNote(TRegistry& key, const StoredNote& note) {
-    key.WriteString("max", note.Text());
-    key.WriteString("top", std::to_string(note.Top()));
-    key.WriteString("left", std::to_string(note.Left()));
-    key.WriteString("height", std::to_string(note.Height()));
-    key.WriteString("width", std::to_string(note.Width()));
+    for (const auto& [name, value] : valuesOf(note, SavedValues::All)) key.WriteString(name, value);
+}
+
+bool SaveChangedValues(TRegistry& key, const StoredNote& note, StoredValues& stored, SavedValues which) {
+    bool written = false;
+    for (const auto& [name, value] : valuesOf(note, which)) {
+        const auto held = stored.find(name);
+        if (held != stored.end() && held->second == value) continue;
+        writeRecorded(key, name, value, stored);
+        written = true;
+    }
+    return written;
 }

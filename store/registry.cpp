@@ -95,3 +95,7 @@ void TRegistry::CloseKey() {
     current_ = nullptr;
     currentPath_.clear();
 }
+
+void TRegistry::FlushKey() {
+    if (current_ != nullptr) registryApi().flushKey(current_);
+}

@@ -30,6 +30,9 @@ public:
 
     // Closes the current key, if any.
     void CloseKey();
+    // Forces the current key to disk, for when the machine may lose power
+    // before the platform writes it lazily.
+    void FlushKey();
 
 private:
     HKEY root_;

@@ -9,6 +9,7 @@ struct RegistryApi {
     decltype(&RegQueryValueExA) queryValue = &RegQueryValueExA;
     decltype(&RegSetValueExA) setValue = &RegSetValueExA;
     decltype(&RegCloseKey) closeKey = &RegCloseKey;
+    decltype(&RegFlushKey) flushKey = &RegFlushKey;
 };
 
 // The table in use; tests swap entries and restore them.

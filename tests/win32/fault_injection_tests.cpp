@@ -4,7 +4,9 @@
 // on with what it had (or, without a window it needs, ends saving the
 // note), what was written before the failure stays, and no registry key or
 // file handle is left open but the settings key the note holds for the
-// whole run. And the window procedure's boundary with handlers that fail.
+// whole run. And the window procedure's boundary with handlers that fail,
+// and the saves while the note runs: once reported when they fail, the
+// day's copy, the flush before a suspend, the restart registration.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/single_instance.h"
 #include "base/error_reporter.h"
 #include "base/window_class.h"
 #include "base/window_procedure.h"
@@ -27,6 +30,7 @@
 #include "tests/win32/support/raw_registry.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/test_host.h"
+#include "tests/win32/support/wait.h"
 
 namespace {
 
@@ -205,6 +209,142 @@ TEST_F(FaultInjection, AWindowThatCannotBeCreatedIsReportedAndTheRunEndsSavingTh
     application_.reset();
     EXPECT_EQ(again.stop(), Texts{"不能创建窗口 EDIT."});
     EXPECT_EQ(readSettingsString("max"), "typed") << "the text of the lost text area is saved";
+}
+
+TEST_F(FaultInjection, ABackgroundSaveThatFailsIsShownOnceAndTheTextReachesALaterSave) {
+    storeComplete();
+    start();
+    calls_.registry.write.names = {"max"};
+    for (const char* text : {"a", "ab", "abc"}) {
+        note().SetText(text);
+        note().SaveTimer();
+    }
+    note().FormDeactivate();
+    EXPECT_EQ(boxes_.texts(), Texts{"为 'max' 设置数据时失败."}) << "once, not at every pause";
+    EXPECT_EQ(note().Text(), "abc");
+    EXPECT_EQ(readSettingsString("max"), "stored text");
+
+    calls_.registry.write.names.clear();
+    note().SetText("abcd");
+    note().SaveTimer();
+    EXPECT_EQ(readSettingsString("max"), "abcd");
+    calls_.registry.write.names = {"max"};
+    note().SetText("abcde");
+    note().SaveTimer();
+    EXPECT_EQ(boxes_.texts().size(), 2u) << "a failure after a success is told again";
+    calls_.registry.write.names.clear();
+    EXPECT_EQ(end().size(), 2u);
+    EXPECT_EQ(readSettingsString("max"), "abcde");
+}
+
+TEST_F(FaultInjection, TheSuspendNoticeWritesWhatChangedAndFlushesTheKey) {
+    storeComplete();
+    start();
+    note().SetText("before sleep");
+    note().SetLeft(77);
+    EXPECT_EQ(SendMessageA(note().Handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0), TRUE);
+    EXPECT_EQ(readSettingsString("max"), "before sleep");
+    EXPECT_EQ(readSettingsString("left"), "77");
+    EXPECT_EQ(calls_.registry.flushed.size(), 1u);
+    end();
+}
+
+// The run registers for a restart once it shows the note; a note whose loop
+// is ending tells a later start to run the next note itself.
+TEST_F(FaultInjection, TheRunRegistersForRestartAndAClosingNoteRefusesTheFront) {
+    start();
+    const UINT bringToFront = bringToFrontMessage();
+    EXPECT_EQ(SendMessageA(application_->Handle(), bringToFront, 0, 0), kBroughtToFront);
+    application_->Terminate();
+    EXPECT_EQ(SendMessageA(application_->Handle(), bringToFront, 0, 0), 0);
+    application_->Run(SW_SHOWNOACTIVATE);
+    EXPECT_EQ(calls_.restart.registrations, 1);
+    EXPECT_FALSE(calls_.restart.withCommandLine);
+    EXPECT_EQ(calls_.restart.lastFlags, 0u) << "after an update, a crash, a hang and a restart alike";
+    end();
+}
+
+// The day's copies go to a folder of the test's own.
+class DailyCopy : public FaultInjection {
+protected:
+    void SetUp() override {
+        FaultInjection::SetUp();
+        SetEnvironmentVariableA("LOCALAPPDATA", localAppData().c_str());
+        removeFolder();
+        storeComplete();
+    }
+    void TearDown() override {
+        removeFolder();
+        FaultInjection::TearDown();
+    }
+    static std::string localAppData() { return tempFilePath("tarvissel-local-app-data"); }
+    static std::string folder() { return localAppData() + "\\Vessan\\Tarvissel\\"; }
+    static std::string today() {
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        char name[16];
+        wsprintfA(name, "%04u-%02u-%02u.txt", now.wYear, now.wMonth, now.wDay);
+        return name;
+    }
+    static void removeFolder() {
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((folder() + "*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do DeleteFileA((folder() + found.cFileName).c_str());
+            while (FindNextFileA(search, &found));
+            FindClose(search);
+        }
+        RemoveDirectoryA(folder().c_str());
+        DeleteFileA((localAppData() + "\\Vessan\\Tarvissel").c_str());
+        RemoveDirectoryA((localAppData() + "\\Vessan").c_str());
+        RemoveDirectoryA(localAppData().c_str());
+    }
+    static void writeFile(const std::string& path, const std::string& bytes) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    void typeAndPause(const std::string& text) {
+        note().SetText(text);
+        note().SaveTimer();
+    }
+};
+
+TEST_F(DailyCopy, TheDaysFirstSaveKeepsTheStoredTextAndTheNewestSevenStay) {
+    CreateDirectoryA(localAppData().c_str(), nullptr);
+    CreateDirectoryA((localAppData() + "\\Vessan").c_str(), nullptr);
+    CreateDirectoryA(folder().c_str(), nullptr);
+    for (int day = 1; day <= 8; ++day) writeFile(folder() + "2001-01-0" + std::to_string(day) + ".txt", "old");
+    writeFile(folder() + "notes.txt", "not a copy");
+    start();
+    typeAndPause("");
+    EXPECT_EQ(readSettingsString("max"), "");
+    EXPECT_EQ(fileBytes(folder() + today()), "stored text") << "the text before the day's first save";
+    typeAndPause("typed later");
+    EXPECT_EQ(fileBytes(folder() + today()), "stored text") << "one copy a day";
+    for (int day = 1; day <= 8; ++day)
+        EXPECT_EQ(fileBytes(folder() + "2001-01-0" + std::to_string(day) + ".txt") != "(no file)", day > 2) << day;
+    EXPECT_EQ(fileBytes(folder() + "notes.txt"), "not a copy");
+    EXPECT_EQ(end(), Texts{});
+}
+
+TEST_F(DailyCopy, ACopyThatCannotBeWrittenIsSilentAndTheNoteIsSavedAllTheSame) {
+    CreateDirectoryA(localAppData().c_str(), nullptr);
+    CreateDirectoryA((localAppData() + "\\Vessan").c_str(), nullptr);
+    writeFile(localAppData() + "\\Vessan\\Tarvissel", "a file where the folder goes");
+    start();
+    typeAndPause("changed");
+    EXPECT_EQ(readSettingsString("max"), "changed");
+    DeleteFileA((localAppData() + "\\Vessan\\Tarvissel").c_str());
+    calls_.files.refuseWrite = true;
+    typeAndPause("changed again");
+    EXPECT_EQ(readSettingsString("max"), "changed again");
+    EXPECT_EQ(fileBytes(folder() + today()), "(no file)") << "no half copy is left";
+    calls_.files.refuseWrite = false;
+    typeAndPause("and again");
+    EXPECT_EQ(fileBytes(folder() + today()), "changed again") << "tried again at the next save";
+    EXPECT_EQ(end(), Texts{});
 }
 
 // A window whose handlers fail as the test says, at the dispatch boundary.

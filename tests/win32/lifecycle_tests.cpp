@@ -272,6 +272,7 @@ TEST_F(Lifecycle, AStoredPlaceOutOfViewComesBackIntoTheWorkArea) {
         {std::to_string(work.bottom + 40), "300", bottom, 300},
         {"-30000", "-30000", static_cast<int>(work.top), static_cast<int>(work.left)},
         {"-2147483648", "300", static_cast<int>(work.top), 300},
+        {"100", "2147483647", 100, right},
         {"-20", "-50", -20, -50},
         {std::to_string(work.bottom - 10), std::to_string(work.right - 30), static_cast<int>(work.bottom) - 10,
          static_cast<int>(work.right) - 30},

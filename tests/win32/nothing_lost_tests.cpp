@@ -1,6 +1,6 @@
 // What the user has must survive every way the program can end: a close or
-// a session end while the error box or the save dialog is open, and a
-// second start while the note runs.
+// a session end while the error box or the save dialog is open, a second
+// start while the note runs, and a long note ended the hard way.
 #include <gtest/gtest.h>
 
 #include "tests/win32/support/input.h"
@@ -95,6 +95,27 @@ TEST_F(NothingLost, ASecondStartLeavesWhatWasTypedToTheRunningNote) {
     first.closeNote();
     ASSERT_TRUE(first.waitForExit());
     EXPECT_EQ(readSettingsString("max"), "typed into the first");
+}
+
+TEST_F(NothingLost, AMebibyteNoteTypedIntoAndEndedTheHardWayKeepsEveryByte) {
+    std::string text;
+    for (int line = 0; text.size() < (1u << 20); ++line)
+        text += "第" + std::to_string(line) + "行\tline of the long note, ending in CR LF\r\n";
+    writeCompleteStore(text, "10", "10", "300", "400");
+    RunningProgram program;
+    HWND note = program.waitForNote(30000);
+    ASSERT_NE(note, nullptr);
+    SetForegroundWindow(note);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note; }, 2000));
+    sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL});
+    pressKey('K');
+    const std::string typed = text + "k";
+    const bool saved = waitUntil([&] { return readSettingsString("max") == typed; }, 20000);
+    program.kill();
+    EXPECT_TRUE(saved) << "not saved while running";
+    const std::string kept = readSettingsString("max").value_or("");
+    EXPECT_EQ(kept.size(), typed.size());
+    EXPECT_TRUE(kept == typed) << "the bytes differ";
 }
 
 }  // namespace

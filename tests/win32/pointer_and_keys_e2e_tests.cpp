@@ -1,6 +1,7 @@
 // The real program driven from outside with real pointer and key input:
 // moving and resizing by the margin and the grip, where the context menu
-// opens, and Ctrl+Q ending the program with its text saved.
+// opens, Ctrl+Q ending the program with its text saved, and what is saved
+// while it runs, found in the store after the process is killed.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -71,11 +72,31 @@ std::string wrongPixels(HWND note) {
            where.str();
 }
 
+// A window of the test's own that takes the activation from the note.
+class OtherWindow {
+public:
+    OtherWindow() : window_(CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 700, 700, 50, 50, nullptr,
+                                            nullptr, nullptr, nullptr)) {
+        SetForegroundWindow(window_);
+        EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == window_; }, 2000));
+    }
+    ~OtherWindow() { DestroyWindow(window_); }
+    OtherWindow(const OtherWindow&) = delete;
+    OtherWindow& operator=(const OtherWindow&) = delete;
+
+private:
+    HWND window_;
+};
+
 class NoteE2E : public ::testing::Test {
 protected:
     // The note restored at (100, 100), 200 x 120, with one line of text.
     void SetUp() override {
         writeCompleteStore("first line", "100", "100", "120", "200");
+        startNote();
+    }
+    // Starts the program on the store as it is, the note in the foreground.
+    void startNote() {
         program_ = std::make_unique<RunningProgram>();
         note_ = program_->waitForNote();
         ASSERT_NE(nullptr, note_);
@@ -114,6 +135,14 @@ protected:
     }
     // A point of the note (x, y) from the top-left corner it started at.
     static POINT at(int x, int y) { return {100 + x, 100 + y}; }
+    // Types the letter's key at the end of the text, and waits for it there.
+    void typeAtTheEnd(char letter) {
+        const std::string expected = text() + static_cast<char>(letter - 'A' + 'a');
+        sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL});
+        pressKey(letter);
+        ASSERT_TRUE(waitUntil([&] { return text() == expected; }, 3000)) << text();
+    }
+    static std::string stored(const char* name) { return readSettingsString(name).value_or("(none)"); }
 
     std::unique_ptr<RunningProgram> program_;
     HWND note_ = nullptr;
@@ -223,6 +252,79 @@ TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
         ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
     }
     EXPECT_EQ("first line", text());
+}
+
+// "Killed" is how a crash, a power cut or Task Manager's End task ends it.
+TEST_F(NoteE2E, TypingIsStoredAfterAPauseAndWhenTheNoteLosesTheActivation) {
+    typeAtTheEnd('X');
+    Sleep(3000);
+    program_->kill();
+    EXPECT_EQ(stored("max"), "first linex");
+
+    startNote();
+    typeAtTheEnd('Y');
+    {
+        OtherWindow other;
+        Sleep(300);
+        program_->kill();
+    }
+    EXPECT_EQ(stored("max"), "first linexy");
+}
+
+TEST_F(NoteE2E, AMoveAndAResizeAreStoredWhenTheyEnd) {
+    dragAtUserPace(at(5, 60), at(45, 90));
+    ASSERT_TRUE(rectBecomes([](const RECT& r) { return r.left == 140 && r.top == 130; }));
+    Sleep(300);
+    EXPECT_EQ(stored("left"), "140");
+    EXPECT_EQ(stored("top"), "130");
+    dragAtUserPace({140 + 199, 130 + 119}, {140 + 239, 130 + 149});
+    ASSERT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 240 && heightOf(r) == 150; }));
+    Sleep(300);
+    program_->kill();
+    EXPECT_EQ(stored("width"), "240");
+    EXPECT_EQ(stored("height"), "150");
+    EXPECT_EQ(stored("left"), "140");
+}
+
+TEST_F(NoteE2E, NothingIsWrittenWhileIdleAndAChangeIsWrittenOnce) {
+    const FILETIME atStart = settingsLastWriteTime();
+    Sleep(3500);
+    const FILETIME idle = settingsLastWriteTime();
+    EXPECT_EQ(CompareFileTime(&atStart, &idle), 0) << "written while idle";
+    typeAtTheEnd('Z');
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            const FILETIME now = settingsLastWriteTime();
+            return CompareFileTime(&atStart, &now) != 0;
+        },
+        4000));
+    const FILETIME written = settingsLastWriteTime();
+    Sleep(3000);
+    const FILETIME later = settingsLastWriteTime();
+    EXPECT_EQ(CompareFileTime(&written, &later), 0) << "written again with nothing changed";
+    EXPECT_EQ(stored("max"), "first linez");
+}
+
+// Windows gives a program about two seconds to save before the machine
+// sleeps; an installer or an update closes it through the Restart Manager.
+TEST_F(NoteE2E, TheSuspendNoticeSavesAndAnUpdatesCloseSavesAndEnds) {
+    typeAtTheEnd('W');
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutA(note_, WM_POWERBROADCAST, PBT_APMSUSPEND, 0, SMTO_ABORTIFHUNG, 5000, &answer));
+    EXPECT_EQ(stored("max"), "first linew") << "not saved before the notice returned";
+
+    typeAtTheEnd('V');
+    const HWND application = program_->waitForApplicationWindow();
+    for (HWND window : {note_, application}) {
+        ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 5000,
+                                        &answer));
+        EXPECT_TRUE(answer);
+    }
+    for (HWND window : {note_, application})
+        SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 5000, &answer);
+    ASSERT_TRUE(program_->waitForExit()) << "the note did not end by itself";
+    EXPECT_EQ(program_->exitCode(), 0u);
+    EXPECT_EQ(stored("max"), "first linewv");
 }
 
 TEST_F(NoteE2E, CtrlQEndsTheProgramSavingTheTextTypedBefore) {

@@ -217,7 +217,8 @@ Expected expectedRestore(const Store& store) {
         TRegistry key;
         const std::string failure = failureOf([&] {
             OpenNoteSettings(key);
-            RestoreNote(key, note);
+            StoredValues stored;
+            RestoreNote(key, note, stored);
         });
         if (failure != "(no failure)") note.expected.failure = failure;
     }

@@ -29,11 +29,12 @@ protected:
     }
     void openAndRestore() {
         OpenNoteSettings(key);
-        RestoreNote(key, note);
+        RestoreNote(key, note, stored);
     }
 
     FakeCallTables calls_;
     TRegistry key;
+    StoredValues stored;
     TestHost host;
     TForm1 note{host};
 
@@ -96,7 +97,7 @@ TEST_F(NoteSettingsTest, AFirstMarkThatIsNotExactlyOneInitialisesAgain) {
         TRegistry fresh;
         TForm1 fresh_note(host);
         OpenNoteSettings(fresh);
-        RestoreNote(fresh, fresh_note);
+        RestoreNote(fresh, fresh_note, stored);
         EXPECT_EQ(readSettingsValue("first").data, std::string("1", 2));
         EXPECT_EQ(geometryOf(fresh_note), kFirstRun);
         EXPECT_EQ(fresh_note.Text(), "");
@@ -166,7 +167,7 @@ TEST_F(NoteSettingsTest, SaveWritesTextAndGeometryAsDecimalText) {
 
 TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     OpenNoteSettings(key);
-    RestoreNote(key, note);  // first run
+    RestoreNote(key, note, stored);  // first run
     note.SetText("line 1\r\nline 2");
     note.SetLeft(400);
     note.SetTop(250);
@@ -175,7 +176,7 @@ TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     TRegistry nextKey;
     TForm1 next(host);
     OpenNoteSettings(nextKey);
-    RestoreNote(nextKey, next);
+    RestoreNote(nextKey, next, stored);
     EXPECT_EQ(next.Text(), "line 1\r\nline 2");
     EXPECT_EQ(geometryOf(next), (Geometry{400, 250, 100, 100}));
 }

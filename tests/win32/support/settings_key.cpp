@@ -40,3 +40,13 @@ void writeCompleteStore(const std::string& text, const std::string& top, const s
 }
 
 void deleteSettingsValue(const std::string& name) { deleteRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, name); }
+
+FILETIME settingsLastWriteTime() {
+    FILETIME written{};
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     &written);
+    RegCloseKey(key);
+    return written;
+}

@@ -29,3 +29,5 @@ void writeSettingsString(const std::string& name, const std::string& text);
 void writeCompleteStore(const std::string& text, const std::string& top, const std::string& left,
                         const std::string& height, const std::string& width);
 void deleteSettingsValue(const std::string& name);
+// When the settings key was last written, as the registry keeps it.
+FILETIME settingsLastWriteTime();

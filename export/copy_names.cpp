@@ -1,0 +1,34 @@
+#include "export/copy_names.h"
+
+#include <algorithm>
+
+namespace {
+
+const char kPattern[] = "dddd-dd-dd.txt";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string twoDigits(int value) { return std::string(1, char('0' + value / 10 % 10)) + char('0' + value % 10); }
+
+}  // namespace
+
+std::string dailyCopyName(int year, int month, int day) {
+    return twoDigits(year / 100) + twoDigits(year) + "-" + twoDigits(month) + "-" + twoDigits(day) + ".txt";
+}
+
+bool isDailyCopyName(const std::string& name) {
+    if (name.size() != sizeof kPattern - 1) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const bool matches = kPattern[i] == 'd' ? isDigit(name[i]) : name[i] == kPattern[i];
+        if (!matches) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept) {
+    names.erase(std::remove_if(names.begin(), names.end(), [](const std::string& name) { return !isDailyCopyName(name); }),
+                names.end());
+    std::sort(names.begin(), names.end());
+    names.resize(names.size() > kept ? names.size() - kept : 0);
+    return names;
+}
