@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/report_error.h"
+#include "app/restart.h"
 #include "app/single_instance.h"
 #include "app/title_rule.h"
 #include "base/code_page.h"
@@ -95,6 +96,7 @@ void TApplication::ReportFailure(const std::exception& failure) {
 void TApplication::Run(int showCommand) {
     ShowMainForm(showCommand);
     STARTUP_MARK("shown");
+    RegisterForRestart();
     // Waiting in GetMessage is what tells the platform that the program is
     // idle and waiting for input.
     MSG message;
@@ -139,7 +141,10 @@ void TApplication::ProcessMessages() {
     }
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    closing_ = true;
+    PostQuitMessage(0);
+}
 
 void TApplication::NormalizeTopMosts() {
     if (!topMosts_.empty()) return;
@@ -161,14 +166,15 @@ void TApplication::SessionEnding() {
     // The platform may end the process as soon as this notification returns:
     // save what the user typed now, not at the shut-down that may never come.
     if (mainForm_) guarded(*this, [this] { mainForm_->SaveSettings(); });
-    terminated_ = true;
+    terminated_ = closing_ = true;
+    // The loop waits for a posted message: where the process is left to end
+    // by itself (an installer or an update closing the note), it must not
+    // wait for the user's next key.
+    PostMessageA(handle_, WM_NULL, 0, 0);
 }
 
 LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == bringToFrontMessage()) {
-        BringToFront();
-        return 0;
-    }
+    if (message == bringToFrontMessage()) return BringToFront() ? kBroughtToFront : 0;
     switch (message) {
         case WM_CLOSE:
             if (mainForm_) mainForm_->Close();
@@ -205,17 +211,19 @@ void TApplication::ShowOwnedWhileRestored(WPARAM sizeType) {
     }
 }
 
-void TApplication::BringToFront() {
-    if (!mainForm_) return;
+bool TApplication::BringToFront() {
+    // A note on its way out leaves the later start to run the next one.
+    if (!mainForm_ || closing_) return false;
     // Restoring the application shows the note again.
     if (IsIconic(handle_)) ShowWindow(handle_, SW_RESTORE);
     // An open error box or save dialog comes first: the note waits for it.
     HWND popup = GetLastActivePopup(handle_);
     if (popup != handle_ && popup != mainForm_->Handle() && IsWindowEnabled(popup)) {
         SetForegroundWindow(popup);
-        return;
+        return true;
     }
     if (!IsWindowVisible(mainForm_->Handle())) mainForm_->Show(SW_SHOWNORMAL);
     SetForegroundWindow(mainForm_->Handle());
     mainForm_->FocusActiveControl();
+    return true;
 }

@@ -72,13 +72,15 @@ private:
     void RestoreTopMosts();
     void SessionEnding();
     // Asked by a later start of the program: the note, or the box or dialog
-    // it waits for, comes to the front, restored if minimised.
-    void BringToFront();
+    // it waits for, comes to the front, restored if minimised; false when
+    // the note is closing.
+    bool BringToFront();
     // The form is hidden while the application is minimised.
     void ShowOwnedWhileRestored(WPARAM sizeType);
 
     HWND handle_ = nullptr;
     bool terminated_ = false;
+    bool closing_ = false;  // the loop has been asked to end
     std::vector<HWND> topMosts_;
     bool formHiddenByMinimise_ = false;
     std::unique_ptr<TForm> mainForm_;

@@ -15,10 +15,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     if (instance.HandedToRunningNote()) return 0;
     try {
         TApplication application;
-        instance.Publish(application.Handle());
+        const RunningNoteMark mark(application.Handle());
         if (!guarded(application, [&] { application.CreateForm<TForm1>(); })) return 1;
         application.Run(showCommand);
-        instance.Withdraw();
         return 0;
     } catch (const std::exception& failure) {
         // There is no application window to own the box or hold the title.

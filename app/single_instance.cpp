@@ -9,6 +9,8 @@ const char kRunningNoteProperty[] = "Vessan.Tarvissel.RunningNote";
 // its store could lose what it saves.
 const DWORD kWaitForRunningNoteMs = 10000;
 const DWORD kPollMs = 50;
+// A note that does not answer in this time is hung or closing.
+const UINT kAnswerTimeoutMs = 2000;
 
 BOOL CALLBACK findMarked(HWND window, LPARAM found) {
     if (!GetPropA(window, kRunningNoteProperty)) return TRUE;
@@ -22,13 +24,17 @@ HWND runningNoteWindow() {
     return found;
 }
 
-void askToComeToFront(HWND running) {
+// True when the running note came to the front; false when it is closing,
+// and this start is to run the note once it has ended.
+bool broughtToFront(HWND running) {
     DWORD processId = 0;
     GetWindowThreadProcessId(running, &processId);
     // This process was started by the user and may pass the right to take
     // the foreground on to the running note.
     AllowSetForegroundWindow(processId);
-    PostMessageA(running, bringToFrontMessage(), 0, 0);
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(running, bringToFrontMessage(), 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &answer) &&
+           answer == static_cast<DWORD_PTR>(kBroughtToFront);
 }
 
 bool acquired(DWORD waitResult) { return waitResult == WAIT_OBJECT_0 || waitResult == WAIT_ABANDONED; }
@@ -44,7 +50,6 @@ SingleInstance::SingleInstance()
     : mutex_(CreateMutexA(nullptr, TRUE, kMutexName)), owner_(mutex_ && GetLastError() != ERROR_ALREADY_EXISTS) {}
 
 SingleInstance::~SingleInstance() {
-    Withdraw();
     if (owner_) ReleaseMutex(mutex_);
     if (mutex_) CloseHandle(mutex_);
 }
@@ -54,10 +59,8 @@ bool SingleInstance::HandedToRunningNote() {
     if (owner_ || !mutex_) return false;
     const DWORD start = GetTickCount();
     do {
-        if (HWND running = runningNoteWindow()) {
-            askToComeToFront(running);
-            return true;
-        }
+        HWND running = runningNoteWindow();
+        if (running && broughtToFront(running)) return true;
         if (acquired(WaitForSingleObject(mutex_, kPollMs))) {
             owner_ = true;
             return false;
@@ -66,12 +69,9 @@ bool SingleInstance::HandedToRunningNote() {
     return true;
 }
 
-void SingleInstance::Publish(HWND applicationWindow) {
-    if (!owner_) return;
-    if (SetPropA(applicationWindow, kRunningNoteProperty, applicationWindow)) published_ = applicationWindow;
-}
+RunningNoteMark::RunningNoteMark(HWND applicationWindow)
+    : marked_(SetPropA(applicationWindow, kRunningNoteProperty, applicationWindow) ? applicationWindow : nullptr) {}
 
-void SingleInstance::Withdraw() {
-    if (published_ && IsWindow(published_)) RemovePropA(published_, kRunningNoteProperty);
-    published_ = nullptr;
+RunningNoteMark::~RunningNoteMark() {
+    if (marked_) RemovePropA(marked_, kRunningNoteProperty);
 }

@@ -18,17 +18,27 @@ public:
     // this process ends. False when this process is to run the note (no
     // other one, or it ended while this one waited).
     bool HandedToRunningNote();
-    // Marks the running note's application window for later starts to find;
-    // withdrawn once the note is closing, so a start then waits for it to
-    // end and restores what it saved.
-    void Publish(HWND applicationWindow);
-    void Withdraw();
-
 private:
     HANDLE mutex_;
     bool owner_;
-    HWND published_ = nullptr;
 };
 
-// The message a later start posts to the running note's application window.
+// The mark on the running note's application window that later starts look
+// for, while it lives. Made after the application, it goes before the
+// application's windows on every way out, so that a start while the note
+// closes waits for it to end and restores what it saved.
+class RunningNoteMark {
+public:
+    explicit RunningNoteMark(HWND applicationWindow);
+    ~RunningNoteMark();
+    RunningNoteMark(const RunningNoteMark&) = delete;
+    RunningNoteMark& operator=(const RunningNoteMark&) = delete;
+
+private:
+    HWND marked_;
+};
+
+// The message a later start sends to the running note's application
+// window; answered kBroughtToFront unless the note is closing.
 UINT bringToFrontMessage();
+constexpr LRESULT kBroughtToFront = 0x7A5;

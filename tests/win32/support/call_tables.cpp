@@ -5,6 +5,7 @@ namespace {
 RegistryCalls registryCalls;
 FileCalls fileCalls;
 WindowCalls windowCalls;
+RestartCalls restartCalls;
 
 void opened(LONG status, HKEY key) {
     if (status != ERROR_SUCCESS) return;
@@ -45,6 +46,18 @@ LONG WINAPI fakeClose(HKEY key) {
     registryCalls.closed.push_back(key);
     registryCalls.stillOpen.erase(key);
     return RegCloseKey(key);
+}
+
+LONG WINAPI fakeFlush(HKEY key) {
+    registryCalls.flushed.push_back(key);
+    return RegFlushKey(key);
+}
+
+HRESULT WINAPI fakeRegisterRestart(PCWSTR commandLine, DWORD flags) {
+    ++restartCalls.registrations;
+    restartCalls.withCommandLine = commandLine && *commandLine;
+    restartCalls.lastFlags = flags;
+    return S_OK;
 }
 
 HANDLE WINAPI fakeCreateFile(LPCSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
@@ -89,17 +102,21 @@ HWND WINAPI fakeCreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWOR
 
 }  // namespace
 
-FakeCallTables::FakeCallTables() : registry(registryCalls), files(fileCalls), windows(windowCalls) {
+FakeCallTables::FakeCallTables()
+    : registry(registryCalls), files(fileCalls), windows(windowCalls), restart(restartCalls) {
     registryCalls = RegistryCalls{};
     fileCalls = FileCalls{};
     windowCalls = WindowCalls{};
-    registryApi() = RegistryApi{&fakeOpen, &fakeCreate, &fakeQuery, &fakeSet, &fakeClose};
+    restartCalls = RestartCalls{};
+    registryApi() = RegistryApi{&fakeOpen, &fakeCreate, &fakeQuery, &fakeSet, &fakeClose, &fakeFlush};
     fileApi() = FileApi{&fakeCreateFile, &fakeWrite, &fakeCloseHandle};
     windowApi() = WindowApi{&fakeRegisterClass, &fakeCreateWindow};
+    restartApi() = RestartApi{&fakeRegisterRestart};
 }
 
 void FakeCallTables::restore() {
     registryApi() = savedRegistry_;
     fileApi() = savedFiles_;
     windowApi() = savedWindows_;
+    restartApi() = savedRestart_;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The product's platform call tables (registry, file, window) as the tests
+// The product's platform call tables (registry, file, window, restart) as the tests
 // replace them: fakes that pass every call on to the platform, refuse the
 // calls a test names, and keep what they opened and closed.
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/restart.h"
 #include "base/window_class.h"
 #include "export/file_api.h"
 #include "store/registry_api.h"
@@ -24,7 +25,7 @@ struct RegistryCalls {
     Refusals read, write;        // value names; a refused read still answers the size
     std::vector<REGSAM> access;  // of every open and create, in order
     std::vector<DWORD> createOptions;
-    std::vector<HKEY> opened, closed;
+    std::vector<HKEY> opened, closed, flushed;
     std::set<HKEY> stillOpen;
 };
 
@@ -37,6 +38,12 @@ struct FileCalls {
 
 struct WindowCalls {
     Refusals classes;  // by class name, both registering and creating
+};
+
+struct RestartCalls {
+    int registrations = 0;
+    bool withCommandLine = false;
+    DWORD lastFlags = 0;
 };
 
 // While it lives, every call table holds the fakes, with nothing refused
@@ -53,9 +60,11 @@ public:
     RegistryCalls& registry;
     FileCalls& files;
     WindowCalls& windows;
+    RestartCalls& restart;
 
 private:
     RegistryApi savedRegistry_ = registryApi();
     FileApi savedFiles_ = fileApi();
     WindowApi savedWindows_ = windowApi();
+    RestartApi savedRestart_ = restartApi();
 };
