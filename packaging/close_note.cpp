@@ -1,8 +1,10 @@
-// The installer's custom action that closes a running note before its
-// program is replaced or removed. The note is asked to close the normal way
+// The installer's custom actions around a running note. Before its program
+// is replaced or removed, a running note is asked to close the normal way
 // (WM_CLOSE to its application window), so that it saves its text as at
-// any close, and the installation waits for it to end. A note that does not
-// end in time stops the installation with a message instead.
+// any close, and the installation waits for it to end; a note that does not
+// end in time stops the installation with a message instead. A note closed
+// so is remembered (NOTEWASRUNNING), and the package starts the installed
+// note again at the end: the user had it running.
 #include <windows.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -16,6 +18,7 @@ namespace {
 const DWORD kCloseTimeoutMs = 15000;
 const char kApplicationClass[] = "TApplication";
 const char kProgramName[] = "Tarvissel.exe";
+const char kNoteWasRunning[] = "NOTEWASRUNNING";
 const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
 
 class Handle {
@@ -100,10 +103,29 @@ extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE insta
     try {
         std::string folder = property(install, "INSTALLDIR");
         if (folder.empty()) return ERROR_SUCCESS;
-        for (const RunningNote& note : notesRunningFrom(folder)) closeAndWait(note);
+        const std::vector<RunningNote> running = notesRunningFrom(folder);
+        for (const RunningNote& note : running) closeAndWait(note);
+        if (!running.empty()) MsiSetPropertyA(install, kNoteWasRunning, "1");
         return ERROR_SUCCESS;
     } catch (const std::exception& failure) {
         report(install, failure.what());
         return ERROR_INSTALL_FAILURE;
     }
+}
+
+// Started for the user who runs the installation, from the install folder;
+// a note that cannot be started leaves the installation as it is.
+extern "C" __declspec(dllexport) UINT __stdcall StartInstalledNote(MSIHANDLE install) {
+    const std::string folder = property(install, "INSTALLDIR");
+    if (folder.empty()) return ERROR_SUCCESS;
+    std::string program = folder + kProgramName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                       &started)) {
+        CloseHandle(started.hThread);
+        CloseHandle(started.hProcess);
+    }
+    return ERROR_SUCCESS;
 }

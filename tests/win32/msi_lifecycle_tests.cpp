@@ -1,9 +1,11 @@
-// The installer's whole life under Windows Installer (msiexec, silent): a
-// per-user install with its shortcut, start-up value and registration, the
-// start-up value left out on request, an upgrade over an older package and
-// the refusal of a downgrade, an uninstall that leaves the note's store
-// alone, and a running note closed the normal way (so it saves) by an
-// upgrade and by an uninstall.
+// The installer's whole life under Windows Installer (msiexec): a per-user
+// install with its shortcut, start-up value and registration, the start-up
+// value left out on request, an upgrade over an older package and the
+// refusal of a downgrade, an uninstall that leaves the note's store alone,
+// a running note closed the normal way (so it saves) by an upgrade and by
+// an uninstall, and the note started at the end where the user expects it:
+// after a first install with a user interface, and after an upgrade that
+// closed it.
 #include <gtest/gtest.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -33,9 +35,11 @@ std::string windowsPath(std::string unixPath) {
 const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
 const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
 
-// msiexec's exit code (0 success, 1603 a failed installation).
-DWORD msiexec(const std::string& arguments) {
-    std::string command = "msiexec.exe " + arguments + " /qn";
+// msiexec's exit code (0 success, 1603 a failed installation); silent
+// unless a user interface level is given ("/qb": basic, as a double-click
+// with no questions to answer).
+DWORD msiexec(const std::string& arguments, const std::string& userInterface = "/qn") {
+    std::string command = "msiexec.exe " + arguments + " " + userInterface;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -55,8 +59,8 @@ DWORD msiexec(const std::string& arguments) {
     return exitCode;
 }
 
-DWORD install(const std::string& msi, const std::string& properties = "") {
-    return msiexec("/i \"" + msi + "\" " + properties);
+DWORD install(const std::string& msi, const std::string& properties = "", const std::string& userInterface = "/qn") {
+    return msiexec("/i \"" + msi + "\" " + properties, userInterface);
 }
 
 std::string recordString(MSIHANDLE record, UINT field) {
@@ -137,6 +141,27 @@ void typeAtEnd(HWND note, char letter, const std::string& expected) {
     ASSERT_TRUE(waitUntil([&] { return noteText(note) == expected; }, 3000)) << noteText(note);
 }
 
+// A note that the installer started: its window, waited for until the time
+// is up.
+HWND noteStartedByInstaller(DWORD timeoutMs) {
+    HWND note = nullptr;
+    waitUntil([&] { return (note = FindWindowA("TForm1", nullptr)) && IsWindowVisible(note); }, timeoutMs);
+    return note && IsWindowVisible(note) ? note : nullptr;
+}
+
+// Closes it the normal way and waits for its process to end.
+void closeStartedNote(HWND note) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(note, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageA(note, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(process, kExitTimeoutMs), WAIT_OBJECT_0) << "the started note did not end";
+    CloseHandle(process);
+}
+
+// Long enough for a note started at the end of an installation to show.
+constexpr DWORD kStartedNoteMs = 3000;
+
 void uninstallEverything() {
     for (const std::string& product : installedProducts()) msiexec("/x " + product);
 }
@@ -158,6 +183,7 @@ protected:
 
 TEST_F(MsiLifecycle, InstallsForTheUserAloneAndUninstallsAllButTheStore) {
     ASSERT_EQ(install(kNewerMsi), 0u);
+    EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "a silent first install started the note";
     ASSERT_TRUE(exists(installedProgram())) << installedProgram();
     EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
     EXPECT_NE(fileBytes(startMenuShortcut()).find(installedProgram()), std::string::npos)
@@ -189,6 +215,13 @@ TEST_F(MsiLifecycle, InstallsForTheUserAloneAndUninstallsAllButTheStore) {
     EXPECT_FALSE(startUpValue().found);
     EXPECT_TRUE(installedProducts().empty());
     EXPECT_EQ(storeSnapshot(), storeBefore_);
+}
+
+TEST_F(MsiLifecycle, AFirstInstallWithAUserInterfaceStartsTheNote) {
+    ASSERT_EQ(install(kNewerMsi, "", "/qb"), 0u);
+    HWND note = noteStartedByInstaller(kWindowTimeoutMs);
+    ASSERT_NE(note, nullptr) << "the installed note was not started";
+    closeStartedNote(note);
 }
 
 TEST_F(MsiLifecycle, AutostartZeroLeavesOutTheStartUpValue) {
@@ -229,6 +262,10 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
         EXPECT_EQ(readSettingsString("max"), "kepta");
         EXPECT_EQ(fileBytes(installedProgram()), fileBytes(programPath()));
     }
+    HWND restarted = noteStartedByInstaller(kWindowTimeoutMs);
+    ASSERT_NE(restarted, nullptr) << "the upgrade did not start the note it closed";
+    EXPECT_EQ(noteText(restarted), "kepta");
+    closeStartedNote(restarted);
     {
         RunningProgram note(SW_SHOWNORMAL, installedProgram());
         HWND window = note.waitForNote();
@@ -239,6 +276,7 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
         EXPECT_EQ(readSettingsString("max"), "keptab");
     }
     EXPECT_FALSE(exists(installedProgram()));
+    EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "the uninstall started a note";
 }
 
 }  // namespace
