@@ -2,7 +2,8 @@
 // the same platform work; bench_baseline.exe: the bare floor) under the same
 // Wine, display and code page, interleaved run by run, and writes one CSV
 // row per measurement: scenario,program,pair,metric,value.
-//   bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS
+//   bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS [typing]
+// ("typing": only the typing and the background saves).
 // Times come from QueryPerformanceCounter, in this process and in the marks
 // the programs record of their start-up steps (the same clock); memory from
 // GetProcessMemoryInfo and, as Linux sees the Wine process, VmHWM read
@@ -16,8 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "app/application.h"
 #include "bench/marks.h"
 #include "export/text_file.h"
+#include "note/form1.h"
 
 namespace {
 
@@ -427,6 +430,78 @@ void measureSession(const Program& program, int commands, bool stayInFront) {
     running.close();
 }
 
+// ---- typing into a long note: the key's time, the saves it brings ----
+
+// One key typed at the end of the text, as the user types it; the time until
+// the text area holds it.
+double typeOneKey(HWND textArea, LRESULT lengthBefore) {
+    INPUT keys[2] = {};
+    for (INPUT& key : keys) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = 'A';
+    }
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    const double start = nowMs();
+    SendInput(2, keys, sizeof keys[0]);
+    DWORD_PTR length = 0;
+    while (SendMessageTimeoutA(textArea, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 10000, &length) &&
+           static_cast<LRESULT>(length) <= lengthBefore && nowMs() - start < 10000)
+        Sleep(0);
+    return nowMs() - start;
+}
+
+// Keys typed one after another at the end of a stored note, by the note and
+// by the same-work program (which saves on the same timer), interleaved in
+// blocks so that both see the same machine.
+void measureTyping(const std::vector<const Program*>& programs, const std::string& text, int keys) {
+    const std::string scenario = "typing " + sizeName(text.size());
+    std::printf("bench: %s, %d keys in each
+", scenario.c_str(), keys);
+    std::fflush(stdout);
+    for (const Program* program : programs) {
+        prepareStored(text);
+        double startup = 0;
+        Running running(*program, startup);
+        if (!running.ok()) continue;
+        SetForegroundWindow(running.window());
+        const double start = nowMs();
+        while (!running.textAreaFocused() && nowMs() - start < 10000) Sleep(5);
+        GUITHREADINFO focus{};
+        focus.cbSize = sizeof focus;
+        GetGUIThreadInfo(running.threadId(), &focus);
+        SendMessageA(focus.hwndFocus, EM_SETSEL, text.size(), text.size());
+        for (int key = 0; key < keys; ++key) {
+            const LRESULT length = SendMessageA(focus.hwndFocus, WM_GETTEXTLENGTH, 0, 0);
+            record(scenario, program->name, key, "key_ms", typeOneKey(focus.hwndFocus, length));
+        }
+        running.close();
+    }
+}
+
+// One background save of a changed text, timed in this process with the
+// note's own code: the text read from the text area, compared with what the
+// store holds, and written.
+void measureBackgroundSaves(const std::vector<std::size_t>& sizes, int pairs) {
+    std::printf("bench: background saves, %d of each size\n", pairs);
+    std::fflush(stdout);
+    for (std::size_t size : sizes) {
+        const std::string text = noteText(size);
+        prepareStored(text);
+        TApplication application;
+        application.CreateForm<TForm1>();
+        auto& form = static_cast<TForm1&>(*application.MainForm());
+        form.SetText(text + "!");
+        form.SaveTimer();  // the day's copy, if one is due, is not what is timed
+        for (int pair = 0; pair < pairs; ++pair) {
+            form.SetText(text + std::to_string(pair));
+            const double start = nowMs();
+            form.SaveTimer();
+            record("background save " + sizeName(size), "note", pair, "save_ms", nowMs() - start);
+        }
+    }
+    deleteStore();
+}
+
 std::string ownDirectory() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -437,10 +512,11 @@ std::string ownDirectory() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS\n");
+    if (argc != 5 && argc != 6) {
+        std::fprintf(stderr, "usage: bench_driver OUT.csv PAIRS BIG_PAIRS SESSION_COMMANDS [typing]\n");
         return 2;
     }
+    const bool typingOnly = argc == 6 && std::string(argv[5]) == "typing";
     const std::string outPath = argv[1];
     const int pairs = std::atoi(argv[2]), bigPairs = std::atoi(argv[3]), commands = std::atoi(argv[4]);
     out = std::fopen(outPath.c_str(), "w");
@@ -453,6 +529,16 @@ int main(int argc, char** argv) {
     const Program noteWithMarks{"note", dir + "\\Tarvissel_marks.exe", "TForm1", "Edit"};
     const std::vector<const Program*> programs{&note, &sameWork, &bare};
 
+    const std::size_t kKiB = 1024, kMiB = 1024 * 1024;
+    // Wine's edit control alone takes about 0.01 s a key at 64 KiB, 0.05 s
+    // at 1 MiB and 0.3 s at 4 MiB.
+    for (const auto& [size, keys] : {std::pair<std::size_t, int>{64 * kKiB, 300}, {kMiB, 200}, {4 * kMiB, 30}})
+        measureTyping({&note, &sameWork}, noteText(size), keys);
+    measureBackgroundSaves({64 * kKiB, kMiB, 4 * kMiB}, pairs);
+    if (typingOnly) {
+        std::fclose(out);
+        return failed ? 1 : 0;
+    }
     measureBreakdown({&noteWithMarks, &sameWork, &bare}, pairs, noteText(2048), outDir + "\\marks.txt");
     interleave("empty store", programs, pairs, prepareEmpty, "");
     for (std::size_t size : {std::size_t{0}, std::size_t{64} << 10, std::size_t{1} << 20, std::size_t{4} << 20}) {

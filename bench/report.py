@@ -64,7 +64,7 @@ lines = [
 ]
 plot_rows = []
 for scenario in scenarios:
-    if scenario in ("session", "breakdown") or scenario.startswith("export"):
+    if scenario in ("session", "breakdown") or scenario.startswith(("export", "typing", "background")):
         continue
     for metric, label, unit, target_of in METRICS:
         series = {p: list(values.get((scenario, metric, p), {}).values()) for p in ("note", "same-work", "bare")}
@@ -109,6 +109,24 @@ if steps:
             at, part = own[program].get(step, (None, None))
             cells += [f"{at:.1f}" if at is not None else "–", f"{part:.1f}" if part is not None else "–"]
         lines.append(f"| {name} | " + " | ".join(cells) + " |")
+
+typing = [s for s in scenarios if s.startswith("typing")]
+if typing:
+    lines += ["", "Typing at the end of a stored note: the time of one key until the text area holds it, medians "
+              "(min–max) over the keys; the same-work program saves on the same timer. Target: note/same-work "
+              "≤ 1.05.", "",
+              "| note | keys | note (ms) | same-work (ms) | note/same-work | holds |", "|---|---|---|---|---|---|"]
+    for scenario in typing:
+        note, same = (list(values[(scenario, "key_ms", p)].values()) for p in ("note", "same-work"))
+        ratio = statistics.median(note) / statistics.median(same)
+        lines.append(f"| {scenario[7:]} | {len(note)} | {spread(note, 'ms')} | {spread(same, 'ms')} | {ratio:.3f} | "
+                     f"{'yes' if ratio <= 1.05 else 'no'} |")
+saves = [s for s in scenarios if s.startswith("background save")]
+if saves:
+    lines += ["", "| background save of a changed note | ms, median (min–max) | n |", "|---|---|---|"]
+    for scenario in saves:
+        series = list(values[(scenario, "save_ms", "note")].values())
+        lines.append(f"| {scenario[16:]} | {spread(series, 'ms')} | {len(series)} |")
 
 exports = [s for s in scenarios if s.startswith("export")]
 if exports:

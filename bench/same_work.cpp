@@ -7,7 +7,8 @@
 // at start (the text set once, the size applied once) and written at close.
 // It also answers the menu's command identifiers as the note does, for the
 // long session: colours, fonts, opacity, alignment (re-creating the EDIT)
-// and select all.
+// and select all; and like the note it writes a changed text two seconds
+// after the last change (one timer, restarted by every change).
 #include <windows.h>
 
 #include <cstdlib>
@@ -28,6 +29,7 @@ struct Note {
     HFONT font = nullptr;
     DWORD alignment = ES_LEFT;
     bool painted = false;
+    std::string stored;  // the text as last read or written
 } note;
 
 HKEY openKey(HKEY base, const char* name, bool create) {
@@ -151,7 +153,14 @@ LRESULT CALLBACK noteProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             SetBkColor(reinterpret_cast<HDC>(wParam), note.colour);
             return reinterpret_cast<LRESULT>(note.brush);
         case WM_COMMAND:
-            command(wParam);
+            if (HIWORD(wParam) == EN_CHANGE)
+                SetTimer(window, 1, 2000, nullptr);
+            else
+                command(wParam);
+            return 0;
+        case WM_TIMER:
+            KillTimer(window, 1);
+            if (editText() != note.stored) writeValue("max", note.stored = editText());
             return 0;
         case WM_CLOSE:
             saveAndEnd();
@@ -242,7 +251,7 @@ void restore() {
         writeValue("first", "1");
         SetWindowPos(note.window, nullptr, 10, 10, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        text = readValue("max");
+        text = note.stored = readValue("max");
         const int top = std::atoi(readValue("top").c_str()), left = std::atoi(readValue("left").c_str());
         const int height = std::atoi(readValue("height").c_str()), width = std::atoi(readValue("width").c_str());
         SetWindowPos(note.window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
