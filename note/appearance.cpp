@@ -1,5 +1,4 @@
 // The appearance operations the commands and start-up use.
-#include "base/screen_density.h"
 #include "note/form1.h"
 #include "note/layered.h"
 
@@ -12,7 +11,8 @@ void TForm1::SetNoteColour(COLORREF colour) {
 }
 
 void TForm1::SetFontSize(int points) {
-    Memo1.SetFontHeight(-MulDiv(points, screenPixelsPerInch(), 72));
+    fontPoints_ = points;
+    ApplyFont();
 }
 
 void TForm1::SetOpacity(int opacity) {

@@ -12,14 +12,16 @@ namespace {
 
 const char kClassName[] = "TForm1";
 
-// The description: its place is exact; its size and the text area's font
-// height are designed for 96 pixels per inch and keep their physical size
-// on denser screens, where they would otherwise come out small.
+// The description: its place is exact; its size is designed for 96 pixels
+// per inch and keeps its physical size on denser screens, where it would
+// otherwise come out small.
 RECT describedBounds() {
     const int left = 263, top = 142;
     return RECT{left, top, left + atScreenDensity(188), top + atScreenDensity(89)};
 }
-const int kDescribedFontHeight = 12;
+
+// Not in the headers of the oldest platform the program runs on.
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 void registerClass() {
     WNDCLASSA windowClass{};
@@ -53,8 +55,9 @@ private:
 
 }  // namespace
 
-TForm1::TForm1(FormHost& host) : Commands(*this, *this), host_(host), bounds_(describedBounds()) {
-    Memo1.SetFontHeight(-atScreenDensity(kDescribedFontHeight));
+TForm1::TForm1(FormHost& host)
+    : Commands(*this, *this), host_(host), bounds_(describedBounds()), pixelsPerInch_(screenPixelsPerInch()) {
+    ApplyFont();
     PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();
@@ -77,6 +80,7 @@ void TForm1::CreateHandle() {
                            bounds_.left, bounds_.top, bounds_.right - bounds_.left, bounds_.bottom - bounds_.top,
                            host_.Handle(), nullptr, this);
     laidOutFor_ = SIZE{Width(), Height()};
+    FollowMonitorDensity();
     try {
         CreateParts();
     } catch (...) {
@@ -186,6 +190,9 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCHITTEST:
             return FormHitTest(lParam);
+        case kDpiChanged:
+            FormDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_SIZE:
             Resized();
             return 0;
