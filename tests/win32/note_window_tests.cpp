@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "base/error_reporter.h"
+#include "base/platform_function.h"
 #include "base/screen_density.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
@@ -300,6 +301,15 @@ void monitorDensityChanged(HWND window, int pixelsPerInch, RECT suggested) {
 }
 
 TEST_F(NoteWindow, OnAMonitorOfAnotherDensityTheFontScalesAndTheLayoutStaysInPixels) {
+    // This program carries the note's manifest, so it is aware of each
+    // monitor's density, as the note is.
+    using AwarenessFn = int(WINAPI*)(HANDLE);
+    using ContextFn = HANDLE(WINAPI*)();
+    const auto awareness = platformFunction<AwarenessFn>("user32.dll", "GetAwarenessFromDpiAwarenessContext");
+    const auto context = platformFunction<ContextFn>("user32.dll", "GetThreadDpiAwarenessContext");
+    ASSERT_TRUE(awareness && context);
+    EXPECT_EQ(awareness(context()), 2) << "not aware of each monitor's density";
+
     note->SetLeft(40);
     note->SetTop(50);
     resize(100, 100);
