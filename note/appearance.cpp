@@ -4,7 +4,11 @@
 
 void TForm1::SetNoteColour(COLORREF colour) {
     colour_ = colour;
-    brush_.setColour(colour);
+    ShowColour();
+}
+
+void TForm1::ShowColour() {
+    brush_.setColour(ShownColour());
     // The margin and the text area paint with the one brush.
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
     if (HWND textArea = Memo1.Handle()) InvalidateRect(textArea, nullptr, TRUE);

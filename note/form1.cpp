@@ -58,6 +58,7 @@ private:
 TForm1::TForm1(FormHost& host)
     : Commands(*this, *this), host_(host), bounds_(describedBounds()), pixelsPerInch_(screenPixelsPerInch()) {
     ApplyFont();
+    FollowHighContrast(true);
     PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();
@@ -110,7 +111,8 @@ void TForm1::DestroyHandle() {
 }
 
 void TForm1::ApplyOpacity() {
-    if (auto setLayered = layeredWindowAttributes()) setLayered(handle_, 0, static_cast<BYTE>(opacity_), LWA_ALPHA);
+    if (auto setLayered = layeredWindowAttributes())
+        setLayered(handle_, 0, static_cast<BYTE>(ShownOpacity()), LWA_ALPHA);
 }
 
 void TForm1::DockPanels() {
@@ -193,6 +195,12 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case kDpiChanged:
             FormDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
+        case WM_SYSCOLORCHANGE:
+            FollowHighContrast(true);
+            return 0;
+        case WM_SETTINGCHANGE:
+            FollowHighContrast(false);
+            return 0;
         case WM_SIZE:
             Resized();
             return 0;
@@ -204,7 +212,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT:
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(reinterpret_cast<HDC>(wParam), colour_);
+            SetBkColor(reinterpret_cast<HDC>(wParam), ShownColour());
             return reinterpret_cast<LRESULT>(brush_.get());
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0)

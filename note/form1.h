@@ -127,6 +127,12 @@ private:
     // (pixel_density.cpp).
     void ApplyFont();
     void FollowMonitorDensity();
+    // Windows' high contrast: the theme's colours and no translucency while
+    // it is on (high_contrast.cpp).
+    void FollowHighContrast(bool coloursChanged);
+    COLORREF ShownColour() const;
+    int ShownOpacity() const;
+    void ShowColour();
 
     FormHost& host_;
     HWND handle_ = nullptr;
@@ -143,6 +149,7 @@ private:
     int pixelsPerInch_;   // of the monitor the note is on
     int fontPoints_ = 0;  // chosen by a font command; 0: the described font
     bool placing_ = false;  // the note moves its own window
+    bool highContrast_ = false;
     // Created by FormCreate and held for the whole run: its key stays open
     // until the process ends.
     std::unique_ptr<TRegistry> SettingsKey;

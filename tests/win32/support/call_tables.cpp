@@ -5,6 +5,7 @@ namespace {
 RegistryCalls registryCalls;
 FileCalls fileCalls;
 WindowCalls windowCalls;
+SystemParameterCalls systemParameterCalls;
 
 void opened(LONG status, HKEY key) {
     if (status != ERROR_SUCCESS) return;
@@ -87,19 +88,33 @@ HWND WINAPI fakeCreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWOR
                            param);
 }
 
+BOOL WINAPI fakeSystemParametersInfo(UINT action, UINT parameter, PVOID data, UINT update) {
+    const BOOL answered = SystemParametersInfoA(action, parameter, data, update);
+    if (answered && action == SPI_GETHIGHCONTRAST) {
+        auto& highContrast = *static_cast<HIGHCONTRASTA*>(data);
+        highContrast.dwFlags &= ~static_cast<DWORD>(HCF_HIGHCONTRASTON);
+        if (systemParameterCalls.highContrast) highContrast.dwFlags |= HCF_HIGHCONTRASTON;
+    }
+    return answered;
+}
+
 }  // namespace
 
-FakeCallTables::FakeCallTables() : registry(registryCalls), files(fileCalls), windows(windowCalls) {
+FakeCallTables::FakeCallTables()
+    : registry(registryCalls), files(fileCalls), windows(windowCalls), systemParameters(systemParameterCalls) {
     registryCalls = RegistryCalls{};
     fileCalls = FileCalls{};
     windowCalls = WindowCalls{};
+    systemParameterCalls = SystemParameterCalls{};
     registryApi() = RegistryApi{&fakeOpen, &fakeCreate, &fakeQuery, &fakeSet, &fakeClose};
     fileApi() = FileApi{&fakeCreateFile, &fakeWrite, &fakeCloseHandle};
     windowApi() = WindowApi{&fakeRegisterClass, &fakeCreateWindow};
+    systemParametersApi() = SystemParametersApi{&fakeSystemParametersInfo};
 }
 
 void FakeCallTables::restore() {
     registryApi() = savedRegistry_;
     fileApi() = savedFiles_;
     windowApi() = savedWindows_;
+    systemParametersApi() = savedSystemParameters_;
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The product's platform call tables (registry, file, window) as the tests
-// replace them: fakes that pass every call on to the platform, refuse the
-// calls a test names, and keep what they opened and closed.
+// The product's platform call tables (registry, file, window, system
+// parameters) as the tests replace them: fakes that pass every call on to
+// the platform, refuse the calls a test names, keep what they opened and
+// closed, and answer what the platform cannot be made to.
 #include <windows.h>
 
 #include <set>
 #include <string>
 #include <vector>
 
+#include "base/high_contrast.h"
 #include "base/window_class.h"
 #include "export/file_api.h"
 #include "store/registry_api.h"
@@ -39,6 +41,11 @@ struct WindowCalls {
     Refusals classes;  // by class name, both registering and creating
 };
 
+struct SystemParameterCalls {
+    // What SPI_GETHIGHCONTRAST answers (Wine's is always off).
+    bool highContrast = false;
+};
+
 // While it lives, every call table holds the fakes, with nothing refused
 // or recorded yet; when it goes, the tables it found are back.
 class FakeCallTables {
@@ -53,9 +60,11 @@ public:
     RegistryCalls& registry;
     FileCalls& files;
     WindowCalls& windows;
+    SystemParameterCalls& systemParameters;
 
 private:
     RegistryApi savedRegistry_ = registryApi();
     FileApi savedFiles_ = fileApi();
     WindowApi savedWindows_ = windowApi();
+    SystemParametersApi savedSystemParameters_ = systemParametersApi();
 };
