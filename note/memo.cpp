@@ -2,7 +2,10 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "base/window_class.h"
+#include "note/menu_point.h"
 
 namespace {
 
@@ -19,6 +22,24 @@ DWORD editStyle(Alignment alignment) {
 HFONT createFont(int height) {
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFaceName);
+}
+
+Bounds boundsOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
+
+// Where a menu asked for from the keyboard opens, on screen.
+POINT menuPointBelowCaret(HWND textArea) {
+    RECT area, window;
+    GetWindowRect(textArea, &area);
+    GetWindowRect(GetParent(textArea), &window);
+    std::optional<Bounds> caret;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == textArea) {
+        MapWindowPoints(textArea, nullptr, reinterpret_cast<POINT*>(&thread.rcCaret), 2);
+        caret = boundsOf(thread.rcCaret);
+    }
+    const Point at = keyboardMenuPoint(caret, boundsOf(area), boundsOf(window));
+    return POINT{at.x, at.y};
 }
 
 }  // namespace
@@ -116,14 +137,10 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, L
     WNDPROC editProc = memo ? memo->editProc_ : DefWindowProcA;
     if (message == WM_CONTEXTMENU && memo) {
         // The note's own menu replaces the edit control's; a request from the
-        // keyboard carries the point (-1, -1) and opens at the text area's
-        // corner. 64-bit Windows packs it in the low 32 bits only.
+        // keyboard carries the point (-1, -1) and opens at the caret. 64-bit
+        // Windows packs the point in the low 32 bits only.
         POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (screen.x == -1 && screen.y == -1) {
-            RECT rect;
-            GetWindowRect(window, &rect);
-            screen = POINT{rect.left, rect.top};
-        }
+        if (screen.x == -1 && screen.y == -1) screen = menuPointBelowCaret(window);
         if (memo->OnContextPopup) memo->OnContextPopup(screen);
         return 0;
     }

@@ -14,7 +14,8 @@
 class TMemo {
 public:
     // Asked for the context menu: the screen point, or for a request from
-    // the keyboard (which carries none) the text area's top-left on screen.
+    // the keyboard (which carries none) the point below the caret (see
+    // keyboardMenuPoint).
     std::function<void(POINT screen)> OnContextPopup;
 
     // Creates the edit control from the recorded properties; raises
