@@ -11,6 +11,9 @@ namespace {
 
 const char kFaceName[] = "宋体";
 const char kSelfProperty[] = "TMemo";
+// "The note's text": what screen readers call the text area.
+const char kAccessibleName[] = "便笺内容";
+const int kNameLabelId = 2;
 
 DWORD editStyle(Alignment alignment) {
     // Word wrap: vertical auto-scroll without horizontal; no scroll bars,
@@ -22,6 +25,19 @@ DWORD editStyle(Alignment alignment) {
 HFONT createFont(int height) {
     return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFaceName);
+}
+
+// Screen readers name an edit control after the static text created
+// before it, shown or not. The label lives as long as the note's window,
+// whatever edit controls follow it there. Its text is converted from code
+// page 936 by name, so that it reads right whatever the system's code page;
+// without it the text area is merely unnamed.
+void nameForScreenReaders(HWND parent) {
+    if (GetDlgItem(parent, kNameLabelId)) return;
+    wchar_t name[16] = {};
+    MultiByteToWideChar(936, 0, kAccessibleName, -1, name, 16);
+    CreateWindowExW(0, L"STATIC", name, WS_CHILD, 0, 0, 0, 0, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameLabelId)), GetModuleHandleW(nullptr), nullptr);
 }
 
 Bounds boundsOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
@@ -45,6 +61,7 @@ POINT menuPointBelowCaret(HWND textArea) {
 }  // namespace
 
 void TMemo::CreateHandle(HWND parent) {
+    nameForScreenReaders(parent);
     handle_ = createWindow(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
                            bounds_.height, parent, reinterpret_cast<HMENU>(1), nullptr);
     SetPropA(handle_, kSelfProperty, this);

@@ -1,7 +1,8 @@
 #pragma once
 // The text area: a borderless multi-line EDIT control with word wrap and its
 // own font, re-created when its alignment changes. Its background is the
-// note's: the note answers its colour requests.
+// note's: the note answers its colour requests. Screen readers call it by
+// the name of a hidden label created before it.
 #include <windows.h>
 
 #include <functional>

@@ -1,6 +1,7 @@
 // The context menu, its shortcuts and its commands, driven in-process
 // through real input and the note's own message handling.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
 #include <thread>
@@ -476,6 +477,35 @@ TEST_F(CommandsTest, HighContrastDrawsInTheThemesColoursOpaqueAndGivesBackWhatWa
     expectPixels(kGrassGreen, black, GetSysColor(COLOR_WINDOWTEXT), "off");
     choose(f.N10);
     choose(f.N2);
+}
+
+// The name screen readers give a window's client area, as the platform's
+// accessibility interface tells it.
+std::wstring accessibleName(HWND window) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+        return L"(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT named = accessible->get_accName(self, &name);
+    accessible->Release();
+    const std::wstring result = named == S_OK && name ? std::wstring(name) : L"(no name)";
+    SysFreeString(name);
+    return result;
+}
+
+TEST_F(CommandsTest, ScreenReadersCallTheTextAreaTheNotesTextInEveryWindow) {
+    const std::wstring theNotesText = L"便笺内容";
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N14);  // a new text area
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N11);  // a new window
+    choose(note().N11);
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N13);
 }
 
 // Ctrl+S with the file already chosen in this run: no dialog, a write.
