@@ -2,7 +2,9 @@
 // shut-down require, and nothing else: the title from the executable's name
 // (OEM to ANSI, lower case), a zero-size application window with the icon
 // "MAINICON" and a trimmed window menu, owning a topmost layered pop-up with four disabled black strips and a
-// word-wrapping multi-line EDIT of the note's styles and font; the settings
+// word-wrapping multi-line EDIT of the note's styles and font after a
+// hidden label that names it, the high-contrast setting and the window's
+// density asked for; the settings
 // key opened through the same path with the same calls, its six values read
 // at start (the text set once, the size applied once) and written at close.
 // It also answers the menu's command identifiers as the note does, for the
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/platform_function.h"
 #include "bench/marks.h"
 
 namespace {
@@ -205,12 +208,19 @@ void createWindows() {
     benchMark("application window");
     registerClass("BenchSameWork", noteProc, nullptr);
     registerClass("BenchStrip", DefWindowProcA, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    HIGHCONTRASTA highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0);
     note.window = CreateWindowExA(WS_EX_LAYERED, "BenchSameWork", "Baseline", WS_POPUP | WS_CLIPCHILDREN, 263, 142,
                                   188, 89, note.application, nullptr, instance, nullptr);
     SetLayeredWindowAttributes(note.window, 0, 255, LWA_ALPHA);
     HDC screen = GetDC(nullptr);
     setFont(-MulDiv(12, GetDeviceCaps(screen, LOGPIXELSY), 96));
     ReleaseDC(nullptr, screen);
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    if (auto getDpiForWindow = platformFunction<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow"))
+        getDpiForWindow(note.window);
+    CreateWindowExW(0, L"STATIC", L"便笺内容", WS_CHILD, 0, 0, 0, 0, note.window, nullptr, instance, nullptr);
     createEdit(RECT{0, 0, 188, 89}, "");
     const RECT strips[] = {{0, 0, 188, 1}, {0, 88, 188, 1}, {0, 1, 1, 87}, {187, 1, 1, 87}};
     for (int i = 0; i < 4; ++i)

@@ -11,6 +11,7 @@ set(RULE_SOURCES
   note/layout_rule.cpp
   note/grip.cpp
   note/view_rule.cpp
+  note/menu_point.cpp
   store/text_to_int.cpp
   store/key_path.cpp
   export/filter.cpp

@@ -1,18 +1,22 @@
 // The appearance operations the commands and start-up use.
-#include "base/screen_density.h"
 #include "note/form1.h"
 #include "note/layered.h"
 
 void TForm1::SetNoteColour(COLORREF colour) {
     colour_ = colour;
-    brush_.setColour(colour);
+    ShowColour();
+}
+
+void TForm1::ShowColour() {
+    brush_.setColour(ShownColour());
     // The margin and the text area paint with the one brush.
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
     if (HWND textArea = Memo1.Handle()) InvalidateRect(textArea, nullptr, TRUE);
 }
 
 void TForm1::SetFontSize(int points) {
-    Memo1.SetFontHeight(-MulDiv(points, screenPixelsPerInch(), 72));
+    fontPoints_ = points;
+    ApplyFont();
 }
 
 void TForm1::SetOpacity(int opacity) {

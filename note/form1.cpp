@@ -12,11 +12,13 @@ namespace {
 
 const char kClassName[] = "TForm1";
 
-// The description: its place is exact; its size and the text area's font
-// height are designed for 96 pixels per inch and keep their physical size
-// on denser screens, where they would otherwise come out small.
+// The description: its place is exact; its size is designed for 96 pixels
+// per inch and keeps its physical size on denser screens, where it would
+// otherwise come out small.
 Bounds describedBounds() { return Bounds{263, 142, atScreenDensity(188), atScreenDensity(89)}; }
-const int kDescribedFontHeight = 12;
+
+// Not in the headers of the oldest platform the program runs on.
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 void registerClass() {
     WNDCLASSA windowClass{};
@@ -50,8 +52,10 @@ private:
 
 }  // namespace
 
-TForm1::TForm1(FormHost& host) : Commands(*this, *this), host_(host), bounds_(describedBounds()) {
-    Memo1.SetFontHeight(-atScreenDensity(kDescribedFontHeight));
+TForm1::TForm1(FormHost& host)
+    : Commands(*this, *this), host_(host), bounds_(describedBounds()), pixelsPerInch_(screenPixelsPerInch()) {
+    ApplyFont();
+    FollowHighContrast(true);
     PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
     CreateHandle();
@@ -74,6 +78,7 @@ void TForm1::CreateHandle() {
                            bounds_.left, bounds_.top, bounds_.width, bounds_.height,
                            host_.Handle(), nullptr, this);
     laidOutFor_ = SIZE{Width(), Height()};
+    FollowMonitorDensity();
     try {
         CreateParts();
     } catch (...) {
@@ -105,7 +110,8 @@ void TForm1::DestroyHandle() {
 }
 
 void TForm1::ApplyOpacity() {
-    if (auto setLayered = layeredWindowAttributes()) setLayered(handle_, 0, static_cast<BYTE>(opacity_), LWA_ALPHA);
+    if (auto setLayered = layeredWindowAttributes())
+        setLayered(handle_, 0, static_cast<BYTE>(ShownOpacity()), LWA_ALPHA);
 }
 
 void TForm1::DockPanels() {
@@ -185,6 +191,15 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_NCHITTEST:
             return FormHitTest(lParam);
+        case kDpiChanged:
+            FormDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            FollowHighContrast(true);
+            return 0;
+        case WM_SETTINGCHANGE:
+            FollowHighContrast(false);
+            return 0;
         case WM_SIZE:
             Resized();
             return 0;
@@ -196,7 +211,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CTLCOLOREDIT:
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(reinterpret_cast<HDC>(wParam), colour_);
+            SetBkColor(reinterpret_cast<HDC>(wParam), ShownColour());
             return reinterpret_cast<LRESULT>(brush_.get());
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0)

@@ -58,6 +58,9 @@ public:
     void FormDeactivate();
     void FormExitSizeMove();
     void FormSuspend();
+    // The note's monitor changed density (WM_DPICHANGED): it takes the
+    // suggested place and size, and its font the new density.
+    void FormDpiChanged(int pixelsPerInch, const RECT& suggested);
 
     // Appearance operations; none of them touches a check mark.
     void SetNoteColour(COLORREF colour);
@@ -135,6 +138,16 @@ private:
     void MoveGripPicture(SIZE size);
     // The parts follow a change of the window's size.
     void Resized();
+    // The text area's font at the density of the note's monitor
+    // (pixel_density.cpp).
+    void ApplyFont();
+    void FollowMonitorDensity();
+    // Windows' high contrast: the theme's colours and no translucency while
+    // it is on (high_contrast.cpp).
+    void FollowHighContrast(bool coloursChanged);
+    COLORREF ShownColour() const;
+    int ShownOpacity() const;
+    void ShowColour();
 
     FormHost& host_;
     HWND handle_ = nullptr;
@@ -148,6 +161,10 @@ private:
     int opacity_ = 255;
     bool stayInFront_ = true;
     Alignment alignment_ = Alignment::Left;
+    int pixelsPerInch_;   // of the monitor the note is on
+    int fontPoints_ = 0;  // chosen by a font command; 0: the described font
+    bool placing_ = false;  // the note moves its own window
+    bool highContrast_ = false;
     // Created by FormCreate and held for the whole run: its key stays open
     // until the process ends.
     std::unique_ptr<TRegistry> SettingsKey;

@@ -31,7 +31,11 @@ void TForm1::SetBounds(int left, int top, int width, int height) {
     if (!handle_ || deferringBounds_) return;
     UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
     if (width == before.width && height == before.height) flags |= SWP_NOSIZE;
+    placing_ = true;
     SetWindowPos(handle_, nullptr, left, top, width, height, flags);
+    placing_ = false;
+    // The new place may lie on a monitor of another density.
+    FollowMonitorDensity();
 }
 
 TForm1::DeferredBounds::DeferredBounds(TForm1& form) : form_(form) {

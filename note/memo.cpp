@@ -2,12 +2,18 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 #include "base/window_class.h"
+#include "note/menu_point.h"
 
 namespace {
 
 const char kFaceName[] = "宋体";
 const char kSelfProperty[] = "TMemo";
+// "The note's text": what screen readers call the text area.
+const char kAccessibleName[] = "便笺内容";
+const int kNameLabelId = 2;
 
 DWORD editStyle(Alignment alignment) {
     // Word wrap: vertical auto-scroll without horizontal; no scroll bars,
@@ -21,9 +27,41 @@ HFONT createFont(int height) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFaceName);
 }
 
+// Screen readers name an edit control after the static text created
+// before it, shown or not. The label lives as long as the note's window,
+// whatever edit controls follow it there. Its text is converted from code
+// page 936 by name, so that it reads right whatever the system's code page;
+// without it the text area is merely unnamed.
+void nameForScreenReaders(HWND parent) {
+    if (GetDlgItem(parent, kNameLabelId)) return;
+    wchar_t name[16] = {};
+    MultiByteToWideChar(936, 0, kAccessibleName, -1, name, 16);
+    CreateWindowExW(0, L"STATIC", name, WS_CHILD, 0, 0, 0, 0, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameLabelId)), GetModuleHandleW(nullptr), nullptr);
+}
+
+Bounds boundsOf(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
+
+// Where a menu asked for from the keyboard opens, on screen.
+POINT menuPointBelowCaret(HWND textArea) {
+    RECT area, window;
+    GetWindowRect(textArea, &area);
+    GetWindowRect(GetParent(textArea), &window);
+    std::optional<Bounds> caret;
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    if (GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == textArea) {
+        MapWindowPoints(textArea, nullptr, reinterpret_cast<POINT*>(&thread.rcCaret), 2);
+        caret = boundsOf(thread.rcCaret);
+    }
+    const Point at = keyboardMenuPoint(caret, boundsOf(area), boundsOf(window));
+    return POINT{at.x, at.y};
+}
+
 }  // namespace
 
 void TMemo::CreateHandle(HWND parent) {
+    nameForScreenReaders(parent);
     handle_ = createWindow(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
                            bounds_.height, parent, reinterpret_cast<HMENU>(1), nullptr);
     SetPropA(handle_, kSelfProperty, this);
@@ -116,14 +154,10 @@ LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, L
     WNDPROC editProc = memo ? memo->editProc_ : DefWindowProcA;
     if (message == WM_CONTEXTMENU && memo) {
         // The note's own menu replaces the edit control's; a request from the
-        // keyboard carries the point (-1, -1) and opens at the text area's
-        // corner. 64-bit Windows packs it in the low 32 bits only.
+        // keyboard carries the point (-1, -1) and opens at the caret. 64-bit
+        // Windows packs the point in the low 32 bits only.
         POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (screen.x == -1 && screen.y == -1) {
-            RECT rect;
-            GetWindowRect(window, &rect);
-            screen = POINT{rect.left, rect.top};
-        }
+        if (screen.x == -1 && screen.y == -1) screen = menuPointBelowCaret(window);
         if (memo->OnContextPopup) memo->OnContextPopup(screen);
         return 0;
     }

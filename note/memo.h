@@ -1,7 +1,8 @@
 #pragma once
 // The text area: a borderless multi-line EDIT control with word wrap and its
 // own font, re-created when its alignment changes. Its background is the
-// note's: the note answers its colour requests.
+// note's: the note answers its colour requests. Screen readers call it by
+// the name of a hidden label created before it.
 #include <windows.h>
 
 #include <functional>
@@ -14,7 +15,8 @@
 class TMemo {
 public:
     // Asked for the context menu: the screen point, or for a request from
-    // the keyboard (which carries none) the text area's top-left on screen.
+    // the keyboard (which carries none) the point below the caret (see
+    // keyboardMenuPoint).
     std::function<void(POINT screen)> OnContextPopup;
 
     // Creates the edit control from the recorded properties; raises

@@ -23,6 +23,21 @@ void TPanel::CreateHandle(HWND parent, int tabOrder) {
     handle_ = createWindow(0, kClassName, "Panel1", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
                            bounds_.left, bounds_.top, bounds_.width, bounds_.height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 + tabOrder)), nullptr);
+    ApplyColours();
+}
+
+void TPanel::SetThemeColours(bool theme) {
+    themeColours_ = theme;
+    if (handle_) ApplyColours();
+}
+
+void TPanel::ApplyColours() {
+    // The strips paint with their class's background brush, which they all
+    // share; a system colour's brush follows the theme by itself.
+    const HBRUSH brush = themeColours_ ? reinterpret_cast<HBRUSH>(COLOR_WINDOWTEXT + 1)
+                                       : static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    SetClassLongPtrA(handle_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush));
+    InvalidateRect(handle_, nullptr, TRUE);
 }
 
 void TPanel::SetBounds(const Bounds& bounds) {

@@ -1,6 +1,7 @@
 // The context menu, its shortcuts and its commands, driven in-process
 // through real input and the note's own message handling.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
 #include <thread>
@@ -401,6 +402,111 @@ TEST_F(CommandsTest, OtherKeysReachTheTextArea) {
     EXPECT_EQ("onex\r\ntwo", note().Text());  // End: the end of the first line
 }
 
+// The theme's window and window-text colours, as a high-contrast theme sets
+// them; the colours before come back when it goes. Each change tells every
+// window (WM_SYSCOLORCHANGE).
+class ThemeColours {
+public:
+    ThemeColours(COLORREF window, COLORREF text) : before_{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)} {
+        const COLORREF theme[2] = {window, text};
+        SetSysColors(2, kElements, theme);
+    }
+    ~ThemeColours() { SetSysColors(2, kElements, before_); }
+    ThemeColours(const ThemeColours&) = delete;
+    ThemeColours& operator=(const ThemeColours&) = delete;
+
+private:
+    static constexpr int kElements[2] = {COLOR_WINDOW, COLOR_WINDOWTEXT};
+    COLORREF before_[2];
+};
+
+// Windows' message when high contrast is turned on or off.
+void highContrastSwitched() {
+    SendMessageA(note().Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    pump();
+}
+
+TEST_F(CommandsTest, HighContrastDrawsInTheThemesColoursOpaqueAndGivesBackWhatWasChosen) {
+    TForm1& f = note();
+    const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+    auto alpha = [&] {
+        BYTE value = 0;
+        GetLayeredWindowAttributes(f.Handle(), nullptr, &value, nullptr);
+        return value;
+    };
+    // Margin, text area beyond the text, frame; and whether the first line
+    // of text shows the colour asked for.
+    auto expectPixels = [&](COLORREF paper, COLORREF frame, COLORREF text, const char* when) {
+        RedrawWindow(f.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pumpFor(50);
+        EXPECT_EQ(paper, pixelAt(onScreen(f.Handle(), 5, f.Height() / 2))) << when;
+        EXPECT_EQ(paper, pixelAt(onScreen(memo(), 60, 40))) << when;
+        EXPECT_EQ(frame, pixelAt(onScreen(f.Handle(), 0, 0))) << when;
+        EXPECT_EQ(frame, pixelAt(onScreen(f.Handle(), f.Width() - 1, f.Height() / 2))) << when;
+        const POINT line = onScreen(memo(), 0, 0);
+        const ScreenCapture firstLine(RECT{line.x, line.y, line.x + 30, line.y + 12});
+        bool textSeen = false;
+        for (int y = line.y; y < line.y + 12; ++y)
+            for (int x = line.x; x < line.x + 30; ++x) textSeen = textSeen || firstLine.pixel(x, y) == text;
+        EXPECT_TRUE(textSeen) << when << ": no text in its colour";
+    };
+
+    choose(f.N9);  // translucent
+    FakeCallTables calls;
+    calls.systemParameters.highContrast = true;
+    highContrastSwitched();
+    EXPECT_EQ(255, alpha()) << "opaque in high contrast";
+    {
+        ThemeColours highContrastBlack(black, white);
+        expectPixels(black, white, white, "on");
+        choose(f.N4);
+        choose(f.N10);
+        choose(f.N9);
+        EXPECT_EQ((std::vector<bool>{false, false, true, false}), checks({&f.N2, &f.N3, &f.N4, &f.N5}));
+        EXPECT_EQ((std::vector<bool>{true, false}), checks({&f.N9, &f.N10}));
+        expectPixels(black, white, white, "after grass green and translucent");
+        EXPECT_EQ(255, alpha());
+        choose(f.N11);  // a new window, out of the topmost band and back
+        choose(f.N11);
+        expectPixels(black, white, white, "in a new window");
+        EXPECT_EQ(255, alpha());
+        calls.systemParameters.highContrast = false;
+        highContrastSwitched();
+        EXPECT_EQ(180, alpha()) << "translucent again";
+    }
+    expectPixels(kGrassGreen, black, GetSysColor(COLOR_WINDOWTEXT), "off");
+    choose(f.N10);
+    choose(f.N2);
+}
+
+// The name screen readers give a window's client area, as the platform's
+// accessibility interface tells it.
+std::wstring accessibleName(HWND window) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+        return L"(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT named = accessible->get_accName(self, &name);
+    accessible->Release();
+    const std::wstring result = named == S_OK && name ? std::wstring(name) : L"(no name)";
+    SysFreeString(name);
+    return result;
+}
+
+TEST_F(CommandsTest, ScreenReadersCallTheTextAreaTheNotesTextInEveryWindow) {
+    const std::wstring theNotesText = L"便笺内容";
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N14);  // a new text area
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N11);  // a new window
+    choose(note().N11);
+    EXPECT_EQ(theNotesText, accessibleName(memo()));
+    choose(note().N13);
+}
 
 // Ctrl+S with the file already chosen in this run: no dialog, a write.
 class SaveShortcut : public CommandsTest {

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "base/error_reporter.h"
+#include "base/platform_function.h"
 #include "base/screen_density.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
@@ -57,32 +58,39 @@ protected:
         GetObjectA(note->Memo1.Font(), sizeof font, &font);
         return font.lfHeight;
     }
-    // The frame, margin, text area and grip picture in fixed pixels.
+    // The frame, margin, text area and grip picture in fixed pixels, for
+    // the note where it is now.
+    void expectLaidOutInPixels() {
+        const int w = note->Width(), h = note->Height(), left = note->Left(), top = note->Top();
+        ScreenCapture capture(RECT{left, top, left + w, top + h});
+        auto at = [&](int x, int y) { return capture.pixel(left + x, top + y); };
+        const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
+        for (int i : {0, w / 2, w - 1}) {
+            EXPECT_EQ(at(i, 0), black);
+            EXPECT_EQ(at(i, h - 1), black);
+        }
+        for (int i : {0, h / 2, h - 1}) {
+            EXPECT_EQ(at(0, i), black);
+            EXPECT_EQ(at(w - 1, i), black);
+        }
+        EXPECT_EQ(at(5, 5), kCreamYellow) << "margin";
+        EXPECT_EQ(at(w - 40, h - 30), kCreamYellow) << "text area";
+        // The grip picture at (W - 13, H - 13): a black frame, white above
+        // the diagonal, black below it.
+        EXPECT_EQ(at(w - 13, h - 13), black);
+        EXPECT_EQ(at(w - 12, h - 12), white);
+        EXPECT_EQ(at(w - 4, h - 11), white);
+        EXPECT_EQ(at(w - 3, h - 11), black);
+        EXPECT_EQ(at(w - 3, h - 3), black);
+        EXPECT_EQ(at(w - 14, h - 14), kCreamYellow);
+        EXPECT_EQ(boundsInParent(note->Memo1.Handle()), (Bounds{12, 10, w - 25, h - 22}));
+    }
     void expectPixelsOf100By100NoteAt40And50() {
         note->SetLeft(40);
         note->SetTop(50);
         resize(100, 100);
         show();
-        ScreenCapture capture(RECT{40, 50, 140, 150});
-        auto at = [&](int x, int y) { return capture.pixel(40 + x, 50 + y); };
-        const COLORREF black = RGB(0, 0, 0), white = RGB(255, 255, 255);
-        for (int i : {0, 50, 99}) {
-            EXPECT_EQ(at(i, 0), black);
-            EXPECT_EQ(at(i, 99), black);
-            EXPECT_EQ(at(0, i), black);
-            EXPECT_EQ(at(99, i), black);
-        }
-        EXPECT_EQ(at(5, 5), kCreamYellow) << "margin";
-        EXPECT_EQ(at(60, 70), kCreamYellow) << "text area";
-        // The grip picture at (W - 13, H - 13): a black frame, white above
-        // the diagonal, black below it.
-        EXPECT_EQ(at(87, 87), black);
-        EXPECT_EQ(at(88, 88), white);
-        EXPECT_EQ(at(96, 89), white);
-        EXPECT_EQ(at(97, 89), black);
-        EXPECT_EQ(at(97, 97), black);
-        EXPECT_EQ(at(86, 86), kCreamYellow);
-        EXPECT_EQ(boundsInParent(note->Memo1.Handle()), (Bounds{12, 10, 75, 78}));
+        expectLaidOutInPixels();
     }
 
     std::unique_ptr<TApplication> application;
@@ -283,6 +291,53 @@ TEST_F(NoteWindow, MessagesEndingAtOrBelowTheFullStopGetNone) {
         user.join();
         EXPECT_EQ(seen, message);
     }
+}
+
+// WM_DPICHANGED as the platform sends it when the note reaches a monitor of
+// another density: the density, and the place and size scaled for it. Wine,
+// with its one monitor, never sends it.
+void monitorDensityChanged(HWND window, int pixelsPerInch, RECT suggested) {
+    SendMessageA(window, 0x02E0, MAKEWPARAM(pixelsPerInch, pixelsPerInch), reinterpret_cast<LPARAM>(&suggested));
+}
+
+TEST_F(NoteWindow, OnAMonitorOfAnotherDensityTheFontScalesAndTheLayoutStaysInPixels) {
+    // This program carries the note's manifest, so it is aware of each
+    // monitor's density, as the note is.
+    using AwarenessFn = int(WINAPI*)(HANDLE);
+    using ContextFn = HANDLE(WINAPI*)();
+    const auto awareness = platformFunction<AwarenessFn>("user32.dll", "GetAwarenessFromDpiAwarenessContext");
+    const auto context = platformFunction<ContextFn>("user32.dll", "GetThreadDpiAwarenessContext");
+    ASSERT_TRUE(awareness && context);
+    EXPECT_EQ(awareness(context()), 2) << "not aware of each monitor's density";
+
+    note->SetLeft(40);
+    note->SetTop(50);
+    resize(100, 100);
+    show();
+    struct Step {
+        int pixelsPerInch;
+        RECT suggested;
+        int fontHeight;
+    };
+    auto expectAt = [&](const Step& step) {
+        monitorDensityChanged(note->Handle(), step.pixelsPerInch, step.suggested);
+        UpdateWindow(note->Handle());
+        pumpMessagesFor(100);
+        EXPECT_EQ(boundsOnScreen(note->Handle()), boundsOf(step.suggested));
+        EXPECT_EQ(fontHeight(), step.fontHeight);
+        expectLaidOutInPixels();
+    };
+    expectAt(Step{144, RECT{300, 200, 450, 350}, -18});
+    note->Commands.N6Click();  // 大字体: 12 points at 144 pixels per inch
+    EXPECT_EQ(fontHeight(), -24);
+    expectAt(Step{96, RECT{320, 210, 420, 310}, -16});
+    expectAt(Step{144, RECT{330, 220, 480, 370}, -24});
+
+    application.reset();  // the close
+    EXPECT_EQ(readSettingsString("left"), "330");
+    EXPECT_EQ(readSettingsString("top"), "220");
+    EXPECT_EQ(readSettingsString("width"), "150");
+    EXPECT_EQ(readSettingsString("height"), "150");
 }
 
 // The screen's pixels per inch for programs started while one lives (read

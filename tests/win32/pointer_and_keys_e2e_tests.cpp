@@ -234,7 +234,18 @@ TEST_F(NoteE2E, TheMenuOpensOverTheTextAreaOnly) {
     EXPECT_EQ("first line", text());
 }
 
-TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
+TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensJustBelowTheCaretLine) {
+    const std::string lines = "first line\r\nsecond\r\nthird";
+    setNoteText(note_, lines);
+    const int secondLine = 12, caret = 22;  // "th|ird"
+    SendMessageA(textArea(), EM_SETSEL, caret, caret);
+    auto charAt = [&](int index) {
+        const LRESULT at = SendMessageA(textArea(), EM_POSFROMCHAR, index, 0);
+        return POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    };
+    const POINT onThirdLine = charAt(caret);
+    POINT below{onThirdLine.x, onThirdLine.y + (onThirdLine.y - charAt(secondLine).y)};
+    ClientToScreen(textArea(), &below);
     // 64-bit Windows packs the keyboard request's (-1, -1) into the low 32
     // bits of the parameter.
     for (auto request : {std::function<void()>([] { sendKeys({VK_SHIFT, VK_F10, -VK_F10, -VK_SHIFT}); }),
@@ -245,13 +256,15 @@ TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensAtTheTextAreasCorner) {
                          })}) {
         request();
         ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000));
-        const RECT menu = windowRect(shownMenu()), area = windowRect(textArea());
-        EXPECT_EQ(area.left, menu.left);
-        EXPECT_EQ(area.top, menu.top);
+        const RECT menu = windowRect(shownMenu()), note = rect();
+        EXPECT_EQ(below.x, menu.left);
+        EXPECT_EQ(below.y, menu.top);
+        EXPECT_TRUE(menu.left >= note.left && menu.left < note.right && menu.top >= note.top && menu.top < note.bottom)
+            << "the menu opens outside the note";
         pressKey(VK_ESCAPE);
         ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
     }
-    EXPECT_EQ("first line", text());
+    EXPECT_EQ(lines, text());
 }
 
 // "Killed" is how a crash, a power cut or Task Manager's End task ends it.

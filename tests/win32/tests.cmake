@@ -6,9 +6,13 @@ if(WIN32)
   target_link_libraries(resource_tests PRIVATE version)
 endif()
 tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300)
-# With the program's manifest: aware of the screen's density, as the program is.
+# With the program's manifest: aware of each monitor's density, as the program is.
 tarvissel_win32_test(note_window_tests SOURCES tests/win32/note_window_tests.cpp WITH_RESOURCES)
 tarvissel_win32_test(commands_tests SOURCES tests/win32/commands_tests.cpp tests/win32/hit_test_tests.cpp LOCALES zh C)
+if(WIN32)
+  # The accessibility interface, to read the text area's name.
+  target_link_libraries(commands_tests PRIVATE oleacc oleaut32)
+endif()
 tarvissel_win32_test(pointer_and_keys_e2e_tests SOURCES tests/win32/pointer_and_keys_e2e_tests.cpp TIMEOUT 180)
 tarvissel_win32_test(store_tests
   SOURCES tests/win32/store_registry_test.cpp tests/win32/store_note_settings_test.cpp

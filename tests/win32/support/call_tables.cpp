@@ -6,6 +6,7 @@ RegistryCalls registryCalls;
 FileCalls fileCalls;
 WindowCalls windowCalls;
 RestartCalls restartCalls;
+SystemParameterCalls systemParameterCalls;
 
 void opened(LONG status, HKEY key) {
     if (status != ERROR_SUCCESS) return;
@@ -100,18 +101,34 @@ HWND WINAPI fakeCreateWindow(DWORD exStyle, LPCSTR className, LPCSTR title, DWOR
                            param);
 }
 
+BOOL WINAPI fakeSystemParametersInfo(UINT action, UINT parameter, PVOID data, UINT update) {
+    const BOOL answered = SystemParametersInfoA(action, parameter, data, update);
+    if (answered && action == SPI_GETHIGHCONTRAST) {
+        auto& highContrast = *static_cast<HIGHCONTRASTA*>(data);
+        highContrast.dwFlags &= ~static_cast<DWORD>(HCF_HIGHCONTRASTON);
+        if (systemParameterCalls.highContrast) highContrast.dwFlags |= HCF_HIGHCONTRASTON;
+    }
+    return answered;
+}
+
 }  // namespace
 
 FakeCallTables::FakeCallTables()
-    : registry(registryCalls), files(fileCalls), windows(windowCalls), restart(restartCalls) {
+    : registry(registryCalls),
+      files(fileCalls),
+      windows(windowCalls),
+      restart(restartCalls),
+      systemParameters(systemParameterCalls) {
     registryCalls = RegistryCalls{};
     fileCalls = FileCalls{};
     windowCalls = WindowCalls{};
     restartCalls = RestartCalls{};
+    systemParameterCalls = SystemParameterCalls{};
     registryApi() = RegistryApi{&fakeOpen, &fakeCreate, &fakeQuery, &fakeSet, &fakeClose, &fakeFlush};
     fileApi() = FileApi{&fakeCreateFile, &fakeWrite, &fakeCloseHandle};
     windowApi() = WindowApi{&fakeRegisterClass, &fakeCreateWindow};
     restartApi() = RestartApi{&fakeRegisterRestart};
+    systemParametersApi() = SystemParametersApi{&fakeSystemParametersInfo};
 }
 
 void FakeCallTables::restore() {
@@ -119,4 +136,5 @@ void FakeCallTables::restore() {
     fileApi() = savedFiles_;
     windowApi() = savedWindows_;
     restartApi() = savedRestart_;
+    systemParametersApi() = savedSystemParameters_;
 }

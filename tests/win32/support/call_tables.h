@@ -1,7 +1,8 @@
 #pragma once
-// The product's platform call tables (registry, file, window, restart) as the tests
-// replace them: fakes that pass every call on to the platform, refuse the
-// calls a test names, and keep what they opened and closed.
+// The product's platform call tables (registry, file, window, restart,
+// system parameters) as the tests replace them: fakes that pass every call
+// on to the platform, refuse the calls a test names, keep what they opened
+// and closed, and answer what the platform cannot be made to.
 #include <windows.h>
 
 #include <set>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/restart.h"
+#include "base/high_contrast.h"
 #include "base/window_class.h"
 #include "export/file_api.h"
 #include "store/registry_api.h"
@@ -46,6 +48,11 @@ struct RestartCalls {
     DWORD lastFlags = 0;
 };
 
+struct SystemParameterCalls {
+    // What SPI_GETHIGHCONTRAST answers (Wine's is always off).
+    bool highContrast = false;
+};
+
 // While it lives, every call table holds the fakes, with nothing refused
 // or recorded yet; when it goes, the tables it found are back.
 class FakeCallTables {
@@ -61,10 +68,12 @@ public:
     FileCalls& files;
     WindowCalls& windows;
     RestartCalls& restart;
+    SystemParameterCalls& systemParameters;
 
 private:
     RegistryApi savedRegistry_ = registryApi();
     FileApi savedFiles_ = fileApi();
     WindowApi savedWindows_ = windowApi();
     RestartApi savedRestart_ = restartApi();
+    SystemParametersApi savedSystemParameters_ = systemParametersApi();
 };
