@@ -462,7 +462,7 @@ double typeOneKey(HWND textArea) {
 // by the same-work program (which saves on the same timer), in rounds that
 // alternate between them so that both meet the same machine.
 void measureTyping(const std::vector<const Program*>& programs, std::size_t size, int keys) {
-    const int kRounds = 3;
+    const int kRounds = 6;
     const std::string text = noteText(size), scenario = "typing " + sizeName(size);
     std::printf("bench: %s, %d keys in each\n", scenario.c_str(), keys);
     std::fflush(stdout);
