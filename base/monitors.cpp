@@ -4,22 +4,15 @@
 
 namespace {
 
-using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
-
-GetMonitorInfoFn getMonitorInfo() {
-    static const auto function = platformFunction<GetMonitorInfoFn>("user32.dll", "GetMonitorInfoA");
-    return function;
-}
-
-bool monitorInfo(HMONITOR monitor, MONITORINFO& info) {
-    info = MONITORINFO{};
+MONITORINFO unfilledMonitorInfo() {
+    MONITORINFO info{};
     info.cbSize = sizeof info;
-    return getMonitorInfo() && monitor && getMonitorInfo()(monitor, &info);
+    return info;
 }
 
 BOOL CALLBACK collectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
-    MONITORINFO info;
-    if (monitorInfo(monitor, info)) reinterpret_cast<std::vector<RECT>*>(areas)->push_back(info.rcWork);
+    MONITORINFO info = unfilledMonitorInfo();
+    if (GetMonitorInfoA(monitor, &info)) reinterpret_cast<std::vector<RECT>*>(areas)->push_back(info.rcWork);
     return TRUE;
 }
 
@@ -33,20 +26,20 @@ RECT primaryWorkArea() {
 
 bool monitorRectOf(HWND window, RECT& full) {
     using MonitorFromWindowFn = HMONITOR(WINAPI*)(HWND, DWORD);
+    using GetMonitorInfoFn = BOOL(WINAPI*)(HMONITOR, LPMONITORINFO);
     static const auto monitorFromWindow = platformFunction<MonitorFromWindowFn>("user32.dll", "MonitorFromWindow");
-    MONITORINFO info;
-    if (!monitorFromWindow || !monitorInfo(monitorFromWindow(window, MONITOR_DEFAULTTONEAREST), info)) return false;
+    static const auto getMonitorInfo = platformFunction<GetMonitorInfoFn>("user32.dll", "GetMonitorInfoA");
+    if (!monitorFromWindow || !getMonitorInfo) return false;
+    const HMONITOR monitor = monitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info = unfilledMonitorInfo();
+    if (!monitor || !getMonitorInfo(monitor, &info)) return false;
     full = info.rcMonitor;
     return true;
 }
 
 std::vector<RECT> monitorWorkAreas() {
-    using EnumDisplayMonitorsFn = BOOL(WINAPI*)(HDC, LPCRECT, MONITORENUMPROC, LPARAM);
-    static const auto enumDisplayMonitors =
-        platformFunction<EnumDisplayMonitorsFn>("user32.dll", "EnumDisplayMonitors");
     std::vector<RECT> areas;
-    if (enumDisplayMonitors && getMonitorInfo())
-        enumDisplayMonitors(nullptr, nullptr, collectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    EnumDisplayMonitors(nullptr, nullptr, collectWorkArea, reinterpret_cast<LPARAM>(&areas));
     if (areas.empty()) areas.push_back(primaryWorkArea());
     return areas;
 }

@@ -1,6 +1,8 @@
 #pragma once
-// Monitor facts, through functions looked up by name at run time so the
-// program also runs where the platform lacks them.
+// Monitor facts. The monitor that holds a window is found through functions
+// looked up by name at run time, so that the error box and the save dialog
+// still open where the platform lacks them; the work areas are asked for
+// directly.
 #include <windows.h>
 
 #include <vector>
@@ -10,5 +12,5 @@
 bool monitorRectOf(HWND window, RECT& full);
 
 // The work area of every monitor (the screen less task bars and docked
-// bars); the primary screen's alone where the platform cannot tell more.
+// bars); the primary screen's alone where no monitor answers.
 std::vector<RECT> monitorWorkAreas();

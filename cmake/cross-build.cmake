@@ -22,7 +22,7 @@ foreach(arch ${WINDOWS_ARCHS})
   add_test(NAME program.${arch}.imports
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-imports ${exe} ${arch})
   add_test(NAME program.${arch}.manifest
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-manifest ${exe} ${arch})
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-manifest ${exe} ${arch} ${WINDOWS_MINIMUM})
   # The common dialog library is loaded on the first Save only.
   add_test(NAME program.${arch}.dialog_library_loaded_late
     COMMAND sh -c "! ${toolchain_${arch}}-objdump -p '${exe}' | grep -qi 'DLL Name: comdlg32'")

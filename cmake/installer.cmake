@@ -4,7 +4,7 @@
 # version whose program differs from this one by a trailing marker.
 add_library(close_note MODULE packaging/close_note.cpp)
 set_target_properties(close_note PROPERTIES PREFIX "")
-target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0600)
+target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=${WINDOWS_MINIMUM_WINNT})
 # Windows Installer looks the entry up by its plain name, also in a 32-bit DLL.
 target_link_options(close_note PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
 target_link_libraries(close_note PRIVATE static_runtime msi)

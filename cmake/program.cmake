@@ -16,7 +16,8 @@ target_link_options(static_runtime INTERFACE -static -static-libgcc -static-libs
 # What the note's code is compiled against: the platform's headers trimmed
 # and set to the oldest version it runs on, and the system libraries.
 add_library(note_platform INTERFACE)
-target_compile_definitions(note_platform INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0501 WINVER=0x0501)
+target_compile_definitions(note_platform INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX
+  _WIN32_WINNT=${WINDOWS_MINIMUM_WINNT} WINVER=${WINDOWS_MINIMUM_WINNT})
 target_link_libraries(note_platform INTERFACE static_runtime user32 gdi32 advapi32 kernel32)
 
 add_library(tarvissel_core STATIC ${core_sources})
