@@ -5,7 +5,8 @@
 // a running note closed the normal way (so it saves) by an upgrade and by
 // an uninstall, and the note started at the end where the user expects it:
 // after a first install with a user interface, and after an upgrade that
-// closed it.
+// closed it. An older Windows than the oldest the note supports is refused
+// with a message.
 #include <gtest/gtest.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -16,6 +17,7 @@
 
 #include "tests/win32/support/files.h"
 #include "tests/win32/support/input.h"
+#include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
 #include "tests/win32/support/raw_registry.h"
 #include "tests/win32/support/settings_key.h"
@@ -35,29 +37,72 @@ std::string windowsPath(std::string unixPath) {
 const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
 const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
 
-// msiexec's exit code (0 success, 1603 a failed installation); silent
-// unless a user interface level is given ("/qb": basic, as a double-click
-// with no questions to answer).
+// A running msiexec, silent unless a user interface level is given ("/qb":
+// basic, as a double-click with no questions to answer; its messages in
+// boxes).
+class Msiexec {
+public:
+    Msiexec(const std::string& arguments, const std::string& userInterface)
+        : command_("msiexec.exe " + arguments + " " + userInterface) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (!CreateProcessA(nullptr, &command_[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &info_))
+            ADD_FAILURE() << "cannot start " << command_ << ", error " << GetLastError();
+    }
+    ~Msiexec() {
+        if (!info_.hProcess) return;
+        TerminateProcess(info_.hProcess, 1);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    Msiexec(const Msiexec&) = delete;
+    Msiexec& operator=(const Msiexec&) = delete;
+
+    // Its message box, waited for (bounded); null once it ended without one.
+    HWND messageBox() const {
+        HWND box = nullptr;
+        waitUntil([&] { return (box = waitForMessageBox(info_.dwProcessId, 0)) || ended(); },
+                  kInstallerTimeoutMs);
+        return box;
+    }
+
+    // Its exit code (0 success, 1603 a failed installation) once it ended.
+    DWORD exitCode() const {
+        DWORD code = ~0u;
+        if (!info_.hProcess) return code;
+        if (WaitForSingleObject(info_.hProcess, kInstallerTimeoutMs) == WAIT_OBJECT_0)
+            GetExitCodeProcess(info_.hProcess, &code);
+        else
+            ADD_FAILURE() << command_ << " did not end in time";
+        return code;
+    }
+
+private:
+    bool ended() const { return !info_.hProcess || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+
+    std::string command_;
+    PROCESS_INFORMATION info_{};
+};
+
 DWORD msiexec(const std::string& arguments, const std::string& userInterface = "/qn") {
-    std::string command = "msiexec.exe " + arguments + " " + userInterface;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot start " << command << ", error " << GetLastError();
-        return ~0u;
-    }
-    DWORD exitCode = ~0u;
-    if (WaitForSingleObject(info.hProcess, kInstallerTimeoutMs) == WAIT_OBJECT_0)
-        GetExitCodeProcess(info.hProcess, &exitCode);
-    else {
-        ADD_FAILURE() << command << " did not end in time";
-        TerminateProcess(info.hProcess, 1);
-    }
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return exitCode;
+    return Msiexec(arguments, userInterface).exitCode();
 }
+
+// While it lives, Windows Installer (msiexec.exe) sees another Windows
+// version: Wine's setting of the version for one program ("vista", "win7").
+class MsiexecSeesWindows {
+public:
+    explicit MsiexecSeesWindows(const std::string& version) {
+        writeRawValue(HKEY_CURRENT_USER, kKey, "Version", REG_SZ, version + '\0');
+    }
+    ~MsiexecSeesWindows() { deleteKeyTree(HKEY_CURRENT_USER, kKey); }
+    MsiexecSeesWindows(const MsiexecSeesWindows&) = delete;
+    MsiexecSeesWindows& operator=(const MsiexecSeesWindows&) = delete;
+
+private:
+    static constexpr char kKey[] = "Software\\Wine\\AppDefaults\\msiexec.exe";
+};
 
 DWORD install(const std::string& msi, const std::string& properties = "", const std::string& userInterface = "/qn") {
     return msiexec("/i \"" + msi + "\" " + properties, userInterface);
@@ -277,6 +322,19 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
     }
     EXPECT_FALSE(exists(installedProgram()));
     EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "the uninstall started a note";
+}
+
+TEST_F(MsiLifecycle, AnOlderWindowsIsRefusedWithAMessageAndNothingInstalled) {
+    MsiexecSeesWindows vista("vista");
+    Msiexec installer("/i \"" + kNewerMsi + "\"", "/qb");
+    const HWND box = installer.messageBox();
+    ASSERT_NE(box, nullptr) << "the installer ended without a message";
+    EXPECT_EQ(readMessageBox(box).text, "Tarvissel requires Windows 7 Service Pack 1 or later.");
+    EXPECT_TRUE(pressOk(box));
+    EXPECT_EQ(installer.exitCode(), static_cast<DWORD>(ERROR_INSTALL_FAILURE));
+    EXPECT_TRUE(installedProducts().empty());
+    EXPECT_FALSE(exists(installedProgram()));
+    EXPECT_FALSE(startUpValue().found);
 }
 
 }  // namespace
