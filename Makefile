@@ -4,8 +4,10 @@
 # `make fuzz` runs the long fuzzing: each rule for FUZZ_SECONDS, then
 # FUZZ_STORES random settings keys against the real program (about 0.5 s
 # each, so some 3 minutes for 300). `make dist` builds the release twice,
-# checks that both builds give the same bytes, and writes the zips and
-# SHA256SUMS to dist/.
+# checks that both builds give the same bytes, and writes the zips, the
+# installers and SHA256SUMS to dist/: signed given SIGN_PFX (and
+# SIGN_PASSWORD_FILE, SIGN_TIMESTAMP_URL), with winget manifests given
+# RELEASE_URL (see the README's Release section).
 BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
@@ -43,7 +45,8 @@ bench: build
 	scripts/bench $(BUILD)
 
 dist: setup
-	@scripts/dist $(BUILD) dist $(JOBS)
+	@SIGN_PFX='$(SIGN_PFX)' SIGN_PASSWORD_FILE='$(SIGN_PASSWORD_FILE)' SIGN_TIMESTAMP_URL='$(SIGN_TIMESTAMP_URL)' \
+	  RELEASE_URL='$(RELEASE_URL)' scripts/dist $(BUILD) dist $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

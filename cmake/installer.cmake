@@ -32,3 +32,18 @@ add_custom_command(OUTPUT ${older_msi}
   DEPENDS Tarvissel close_note ${msi_sources}
   VERBATIM)
 add_custom_target(older_msi ALL DEPENDS ${older_msi})
+
+# What scripts/assemble-release needs of this build: its packages, and the
+# inputs to pack them again with a signed program and custom action; one
+# name=value per line.
+file(GENERATE OUTPUT ${release_dir}/release-inputs CONTENT
+"version=${PROJECT_VERSION}
+arch=${release_arch}
+minimum_windows=${WINDOWS_MINIMUM}
+program=$<TARGET_FILE:Tarvissel>
+close_note=$<TARGET_FILE:close_note>
+icon=${icon}
+guide=${release_dir}/guide.txt
+zip=${release_zip}
+msi=${release_msi}
+")
