@@ -5,6 +5,9 @@ include(ExternalProject)
 set(WINDOWS_ARCHS win32 x64)
 set(toolchain_win32 i686-w64-mingw32)
 set(toolchain_x64 x86_64-w64-mingw32)
+# Where the release.signed test leaves a signed release for the life-cycle
+# tests of the cross builds.
+set(SIGNED_RELEASE_DIR ${CMAKE_BINARY_DIR}/release-signed)
 foreach(arch ${WINDOWS_ARCHS})
   set(WINDOWS_BIN_${arch} ${CMAKE_BINARY_DIR}/${arch}/bin)
   ExternalProject_Add(${arch}
@@ -14,6 +17,7 @@ foreach(arch ${WINDOWS_ARCHS})
       -DCMAKE_TOOLCHAIN_FILE=${CMAKE_CURRENT_SOURCE_DIR}/cmake/toolchain-${toolchain_${arch}}.cmake
       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
       -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+      -DSIGNED_RELEASE_DIR=${SIGNED_RELEASE_DIR}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
@@ -32,6 +36,14 @@ foreach(arch ${WINDOWS_ARCHS})
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-msi
       ${CMAKE_BINARY_DIR}/${arch}/release/Tarvissel-${PROJECT_VERSION}-${arch}.msi ${arch} ${PROJECT_VERSION} ${exe})
 endforeach()
+
+# A release as make dist assembles it, from both builds' programs and
+# installers, signed with a test certificate and with winget manifests.
+list(TRANSFORM WINDOWS_ARCHS PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE cross_builds)
+add_test(NAME release.signed
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-release ${SIGNED_RELEASE_DIR} ${PROJECT_VERSION} ${WINDOWS_MINIMUM}
+    ${cross_builds})
+set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120)
 
 # Which architectures run here is tried once per configuration (each `make`
 # configures anew); WINE_ARCHS chooses among them on a machine that runs both.

@@ -5,8 +5,8 @@
 // a running note closed the normal way (so it saves) by an upgrade and by
 // an uninstall, and the note started at the end where the user expects it:
 // after a first install with a user interface, and after an upgrade that
-// closed it. An older Windows than the oldest the note supports is refused
-// with a message.
+// closed it. The signed package installs on the oldest Windows the note
+// supports, and an older one is refused with a message.
 #include <gtest/gtest.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -36,6 +36,8 @@ std::string windowsPath(std::string unixPath) {
 }
 const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
 const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
+// Signed by the release.signed test, with its test certificate.
+const std::string kSignedMsi = windowsPath(TARVISSEL_SIGNED_MSI);
 
 // A running msiexec, silent unless a user interface level is given ("/qb":
 // basic, as a double-click with no questions to answer; its messages in
@@ -156,6 +158,18 @@ std::string startMenuShortcut() { return folder(CSIDL_PROGRAMS) + "\\Tarvissel.l
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+// Whether the program carries an Authenticode signature: a certificate
+// table in its PE header (of this test's own architecture).
+bool carriesSignature(const std::string& path) {
+    const std::string image = fileBytes(path);
+    if (image.size() < sizeof(IMAGE_DOS_HEADER)) return false;
+    const auto& dos = *reinterpret_cast<const IMAGE_DOS_HEADER*>(image.data());
+    if (dos.e_magic != IMAGE_DOS_SIGNATURE || image.size() < dos.e_lfanew + sizeof(IMAGE_NT_HEADERS))
+        return false;
+    const auto& nt = *reinterpret_cast<const IMAGE_NT_HEADERS*>(image.data() + dos.e_lfanew);
+    return nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_SECURITY].Size != 0;
+}
+
 RawValue startUpValue() { return readRawValue(HKEY_CURRENT_USER, kRunKey, "Tarvissel"); }
 
 // Every value of the note's store, names, types and bytes.
@@ -216,12 +230,24 @@ protected:
     void SetUp() override {
         uninstallEverything();
         deleteVessanTree();
-        writeCompleteStore("kept", "100", "300", "120", "180");
+        writeStore();
         storeBefore_ = storeSnapshot();
     }
     void TearDown() override {
         uninstallEverything();
         deleteVessanTree();
+    }
+    static void writeStore() { writeCompleteStore("kept", "100", "300", "120", "180"); }
+    // The installed program starts and shows its note; closed again, and
+    // the store it saved set back.
+    static void runInstalledNote() {
+        {
+            RunningProgram note(SW_SHOWNORMAL, installedProgram());
+            ASSERT_NE(note.waitForNote(), nullptr) << "the installed program shows no note";
+            note.closeNote();
+            ASSERT_TRUE(note.waitForExit());
+        }
+        writeStore();
     }
     std::string storeBefore_;
 };
@@ -245,13 +271,7 @@ TEST_F(MsiLifecycle, InstallsForTheUserAloneAndUninstallsAllButTheStore) {
     EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_PUBLISHER), "Vessan");
     EXPECT_EQ(productInfo(products[0], INSTALLPROPERTY_VERSIONSTRING), packageProperty(kNewerMsi, "ProductVersion"));
 
-    {
-        RunningProgram note(SW_SHOWNORMAL, installedProgram());
-        ASSERT_NE(note.waitForNote(), nullptr) << "the installed program shows no note";
-        note.closeNote();
-        ASSERT_TRUE(note.waitForExit());
-    }
-    writeCompleteStore("kept", "100", "300", "120", "180");
+    ASSERT_NO_FATAL_FAILURE(runInstalledNote());
 
     ASSERT_EQ(msiexec("/x \"" + kNewerMsi + "\""), 0u);
     EXPECT_FALSE(exists(installedProgram()));
@@ -322,6 +342,25 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
     }
     EXPECT_FALSE(exists(installedProgram()));
     EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "the uninstall started a note";
+}
+
+// Windows 7 SP1 is the oldest Windows the package installs on.
+TEST_F(MsiLifecycle, TheSignedPackageInstallsOnWindows7Sp1RunsAndUninstalls) {
+    ASSERT_TRUE(exists(kSignedMsi)) << kSignedMsi << " is not made (the release.signed test makes it)";
+    {
+        MsiexecSeesWindows windows7("win7");
+        ASSERT_EQ(install(kSignedMsi), 0u);
+    }
+    ASSERT_TRUE(exists(installedProgram()));
+    EXPECT_TRUE(carriesSignature(installedProgram())) << "the installed program is not signed";
+    EXPECT_FALSE(carriesSignature(programPath())) << "the built program is signed already";
+    EXPECT_EQ(installedProducts(), std::vector<std::string>{packageProperty(kSignedMsi, "ProductCode")});
+    ASSERT_NO_FATAL_FAILURE(runInstalledNote());
+    ASSERT_EQ(msiexec("/x \"" + kSignedMsi + "\""), 0u);
+    EXPECT_FALSE(exists(installFolder()));
+    EXPECT_FALSE(startUpValue().found);
+    EXPECT_TRUE(installedProducts().empty());
+    EXPECT_EQ(storeSnapshot(), storeBefore_);
 }
 
 TEST_F(MsiLifecycle, AnOlderWindowsIsRefusedWithAMessageAndNothingInstalled) {
