@@ -1,13 +1,8 @@
 #include "app/restart.h"
 
-#include "base/platform_function.h"
-
 RestartApi& restartApi() {
-    static RestartApi api{
-        platformFunction<RegisterApplicationRestartFunction>("kernel32.dll", "RegisterApplicationRestart")};
+    static RestartApi api;
     return api;
 }
 
-void RegisterForRestart() {
-    if (auto registerRestart = restartApi().registerApplicationRestart) registerRestart(nullptr, 0);
-}
+void RegisterForRestart() { restartApi().registerApplicationRestart(nullptr, 0); }

@@ -1,14 +1,11 @@
 #pragma once
 // Registration with Windows for a restart: after an update closed the note
 // through the Restart Manager, and after a crash or a hang, Windows starts
-// it again. The call is looked up at run time (Vista and later), through a
-// table tests can replace.
+// it again. The call goes through a table tests can replace.
 #include <windows.h>
 
-using RegisterApplicationRestartFunction = HRESULT(WINAPI*)(PCWSTR commandLine, DWORD flags);
-
 struct RestartApi {
-    RegisterApplicationRestartFunction registerApplicationRestart;
+    decltype(&RegisterApplicationRestart) registerApplicationRestart = &RegisterApplicationRestart;
 };
 
 RestartApi& restartApi();
