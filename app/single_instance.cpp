@@ -50,8 +50,7 @@ SingleInstance::SingleInstance()
     : mutex_(CreateMutexA(nullptr, TRUE, kMutexName)), owner_(mutex_ && GetLastError() != ERROR_ALREADY_EXISTS) {}
 
 SingleInstance::~SingleInstance() {
-    if (owner_) ReleaseMutex(mutex_);
-    if (mutex_) CloseHandle(mutex_);
+    if (owner_) ReleaseMutex(mutex_.get());
 }
 
 bool SingleInstance::HandedToRunningNote() {
@@ -61,7 +60,7 @@ bool SingleInstance::HandedToRunningNote() {
     do {
         HWND running = runningNoteWindow();
         if (running && broughtToFront(running)) return true;
-        if (acquired(WaitForSingleObject(mutex_, kPollMs))) {
+        if (acquired(WaitForSingleObject(mutex_.get(), kPollMs))) {
             owner_ = true;
             return false;
         }

@@ -7,6 +7,8 @@
 // note blocks nothing.
 #include <windows.h>
 
+#include "base/scoped_handle.h"
+
 class SingleInstance {
 public:
     SingleInstance();
@@ -19,7 +21,7 @@ public:
     // other one, or it ended while this one waited).
     bool HandedToRunningNote();
 private:
-    HANDLE mutex_;
+    KernelHandle mutex_;
     bool owner_;
 };
 

@@ -1,12 +1,17 @@
 #include "base/screen_density.h"
 
 #include "base/platform_function.h"
+#include "base/scoped_handle.h"
+
+namespace {
+struct ReleaseScreenDc {
+    void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
+};
+}  // namespace
 
 int screenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return pixelsPerInch;
+    const ScopedHandle<HDC, ReleaseScreenDc> screen(GetDC(nullptr));
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
 int windowPixelsPerInch(HWND window) {

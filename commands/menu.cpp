@@ -1,24 +1,16 @@
 #include "commands/menu.h"
 
 #include "base/code_page.h"
+#include "base/scoped_handle.h"
 #include "commands/access_keys.h"
 
 namespace {
 
-// Owns a popup menu handle for the time the menu is shown.
-class MenuHandle {
-public:
-    MenuHandle() : handle_(CreatePopupMenu()) {}
-    ~MenuHandle() {
-        if (handle_) DestroyMenu(handle_);
-    }
-    MenuHandle(const MenuHandle&) = delete;
-    MenuHandle& operator=(const MenuHandle&) = delete;
-    HMENU get() const { return handle_; }
-
-private:
-    HMENU handle_;
+// The popup menu handle, owned for the time the menu is shown.
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
 };
+using MenuHandle = ScopedHandle<HMENU, DestroyMenuHandle>;
 
 }  // namespace
 
@@ -33,8 +25,8 @@ void TPopupMenu::Popup(HWND owner, int x, int y) {
     assignAccessKeys(captions, systemLeadBytes());
     for (std::size_t i = 0; i < shown.size(); ++i) shown[i]->SetCaption(captions[i]);
 
-    MenuHandle menu;
-    if (!menu.get()) return;
+    const MenuHandle menu(CreatePopupMenu());
+    if (!menu) return;
     for (std::size_t index = 0; index < Items.size(); ++index) {
         const TMenuItem& item = *Items[index];
         if (!item.Visible()) continue;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/scoped_handle.h"
 #include "export/copy_names.h"
 #include "export/text_file.h"
 
@@ -34,14 +35,18 @@ std::string copiesFolder() {
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+struct CloseSearch {
+    void operator()(HANDLE search) const { FindClose(search); }
+};
+using SearchHandle = ScopedHandle<HANDLE, CloseSearch, invalidHandleValue>;
+
 std::vector<std::string> namesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*.txt").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const SearchHandle search(FindFirstFileA((folder + "*.txt").c_str(), &found));
+    if (!search) return names;
     do names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
+    while (FindNextFileA(search.get(), &found));
     return names;
 }
 

@@ -4,23 +4,16 @@
 
 #include "base/dword_size.h"
 #include "base/failure.h"
+#include "base/scoped_handle.h"
 #include "export/file_api.h"
 
 namespace {
 
-// Owns an open file handle: closed on every way out, a failed write included.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { fileApi().closeHandle(handle_); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
+// An open file, closed on every way out, a failed write included.
+struct CloseFile {
+    void operator()(HANDLE file) const { fileApi().closeHandle(file); }
 };
+using FileHandle = ScopedHandle<HANDLE, CloseFile, invalidHandleValue>;
 
 HANDLE createReplacing(const std::string& path) {
     HANDLE handle = fileApi().createFile(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
@@ -32,7 +25,7 @@ HANDLE createReplacing(const std::string& path) {
 }  // namespace
 
 void WriteTextFile(const std::string& path, const std::string& text) {
-    FileHandle file(createReplacing(path));
+    const FileHandle file(createReplacing(path));
     const auto size = dwordSize(text.size());
     DWORD written = 0;
     if (!size || !fileApi().writeFile(file.get(), text.data(), *size, &written, nullptr) || written != *size)

@@ -8,7 +8,7 @@ void TForm1::SetNoteColour(COLORREF colour) {
 }
 
 void TForm1::ShowColour() {
-    brush_.setColour(ShownColour());
+    brush_.reset(CreateSolidBrush(ShownColour()));
     // The margin and the text area paint with the one brush.
     if (handle_) InvalidateRect(handle_, nullptr, TRUE);
     if (HWND textArea = Memo1.Handle()) InvalidateRect(textArea, nullptr, TRUE);

@@ -1,5 +1,6 @@
 #include "note/form1.h"
 
+#include "base/scoped_handle.h"
 #include "base/screen_density.h"
 #include "base/startup_marks.h"
 #include "base/window_class.h"
@@ -36,19 +37,18 @@ RECT gripPictureRect(SIZE window) {
 }
 
 // BeginPaint and EndPaint as a pair, whatever happens between them.
-class PaintSession {
-public:
-    explicit PaintSession(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-    ~PaintSession() { EndPaint(window_, &paint_); }
-    PaintSession(const PaintSession&) = delete;
-    PaintSession& operator=(const PaintSession&) = delete;
-    HDC dc() const { return dc_; }
-
-private:
-    HWND window_;
-    PAINTSTRUCT paint_{};
-    HDC dc_;
+struct EndPaintOf {
+    HWND window;
+    PAINTSTRUCT paint;
+    void operator()(HDC) const { EndPaint(window, &paint); }
 };
+using PaintSession = ScopedHandle<HDC, EndPaintOf>;
+
+PaintSession beginPaint(HWND window) {
+    EndPaintOf end{window, {}};
+    HDC dc = BeginPaint(window, &end.paint);
+    return PaintSession(dc, end);
+}
 
 }  // namespace
 
@@ -123,8 +123,8 @@ void TForm1::DockPanels() {
 }
 
 void TForm1::Paint() {
-    PaintSession paint(handle_);
-    Image1.Paint(paint.dc(), laidOutFor_.cx, laidOutFor_.cy);
+    const PaintSession paint = beginPaint(handle_);
+    Image1.Paint(paint.get(), laidOutFor_.cx, laidOutFor_.cy);
     STARTUP_MARK_LAST("first paint");
 }
 

@@ -157,7 +157,7 @@ private:
     SIZE laidOutFor_{};  // the window size the parts are laid out for
     // The note colour and its one brush, for the margin and the text area.
     COLORREF colour_ = kSkyBlue;
-    SolidBrush brush_{kSkyBlue};
+    GdiObject<HBRUSH> brush_{CreateSolidBrush(kSkyBlue)};
     int opacity_ = 255;
     bool stayInFront_ = true;
     Alignment alignment_ = Alignment::Left;

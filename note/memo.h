@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "base/scoped_handle.h"
 #include "note/alignment.h"
-#include "note/gdi.h"
 #include "note/layout_rule.h"
 
 class TMemo {
@@ -71,6 +71,6 @@ private:
     bool boundsDeferred_ = false;
     Bounds bounds_{18, 12, 150, 50};
     int fontHeight_ = -12;
-    OwnedFont font_;
+    GdiObject<HFONT> font_;
     Alignment alignment_ = Alignment::Left;
 };

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "base/scoped_handle.h"
+
 namespace {
 
 const DWORD kCloseTimeoutMs = 15000;
@@ -20,20 +22,6 @@ const char kApplicationClass[] = "TApplication";
 const char kProgramName[] = "Tarvissel.exe";
 const char kNoteWasRunning[] = "NOTEWASRUNNING";
 const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
-
-class Handle {
-public:
-    explicit Handle(HANDLE value) : value_(value) {}
-    ~Handle() {
-        if (value_) CloseHandle(value_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return value_; }
-
-private:
-    HANDLE value_;
-};
 
 std::string property(MSIHANDLE install, const char* name) {
     char empty[1] = "";
@@ -46,7 +34,7 @@ std::string property(MSIHANDLE install, const char* name) {
 }
 
 std::string imagePath(DWORD processId) {
-    Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     char path[MAX_PATH * 2];
     DWORD size = sizeof path;
     if (!process.get() || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return std::string();
@@ -84,7 +72,7 @@ std::vector<RunningNote> notesRunningFrom(const std::string& folder) {
 }
 
 void closeAndWait(const RunningNote& note) {
-    Handle process(OpenProcess(SYNCHRONIZE, FALSE, note.processId));
+    const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, note.processId));
     if (!process.get()) return;  // ended meanwhile
     PostMessageA(note.application, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.get(), kCloseTimeoutMs) != WAIT_OBJECT_0) throw std::runtime_error(kStillRunning);
@@ -124,8 +112,8 @@ extern "C" __declspec(dllexport) UINT __stdcall StartInstalledNote(MSIHANDLE ins
     PROCESS_INFORMATION started{};
     if (CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                        &started)) {
-        CloseHandle(started.hThread);
-        CloseHandle(started.hProcess);
+        // Left to run on its own.
+        const KernelHandle thread(started.hThread), process(started.hProcess);
     }
     return ERROR_SUCCESS;
 }

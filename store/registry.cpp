@@ -31,8 +31,6 @@ std::string textOf(std::string data, DWORD returnedSize) {
 
 TRegistry::TRegistry() : root_(HKEY_CURRENT_USER) {}
 
-TRegistry::~TRegistry() { CloseKey(); }
-
 void TRegistry::SetRootKey(HKEY root) {
     if (root == root_) return;
     // The current key was reached from the old root: its path means nothing
@@ -42,38 +40,37 @@ void TRegistry::SetRootKey(HKEY root) {
 }
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
-    const KeyTarget target = resolveKeyPath(path, current_ != nullptr);
-    const HKEY base = baseKey(target, current_, root_);
+    const KeyTarget target = resolveKeyPath(path, current_.get() != nullptr);
+    const HKEY base = baseKey(target, current_.get(), root_);
     HKEY opened = nullptr;
     const LONG result = canCreate && !target.subKey.empty()
                             ? createSubKey(base, target.subKey, access_, &opened)
                             : registryApi().openKey(base, target.subKey.c_str(), 0, access_, &opened);
     if (result != ERROR_SUCCESS) return false;
     std::string openedPath = nextCurrentPath(currentPath_, target);
-    CloseKey();
-    current_ = opened;
+    current_.reset(opened);
     currentPath_ = std::move(openedPath);
     return true;
 }
 
 void TRegistry::CreateKey(const std::string& path) {
-    const KeyTarget target = resolveKeyPath(path, current_ != nullptr);
-    const HKEY base = baseKey(target, current_, root_);
+    const KeyTarget target = resolveKeyPath(path, current_.get() != nullptr);
+    const HKEY base = baseKey(target, current_.get(), root_);
     HKEY created = nullptr;
     if (createSubKey(base, target.subKey, access_, &created) != ERROR_SUCCESS)
         throw Failure(kCreateKeyFailed, path);
-    registryApi().closeKey(created);
+    const RegistryKey closedAtOnce(created);
 }
 
 std::string TRegistry::ReadString(const std::string& name) {
     DWORD type = REG_NONE;
     DWORD size = 0;
-    if (registryApi().queryValue(current_, name.c_str(), nullptr, &type, nullptr, &size) !=
+    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
             ERROR_SUCCESS ||
         size == 0)
         return {};
     std::string data(size, '\0');
-    if (registryApi().queryValue(current_, name.c_str(), nullptr, &type,
+    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type,
                                  reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
         throw Failure(kReadValueFailed, name);
     if (!isStringType(type)) throw Failure(kInvalidValueType, name);
@@ -83,19 +80,17 @@ std::string TRegistry::ReadString(const std::string& name) {
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
     // The text with its terminating zero.
     const auto size = dwordSize(value.size() + 1);
-    if (!size || registryApi().setValue(current_, name.c_str(), 0, REG_SZ,
+    if (!size || registryApi().setValue(current_.get(), name.c_str(), 0, REG_SZ,
                                         reinterpret_cast<const BYTE*>(value.c_str()), *size) != ERROR_SUCCESS)
         throw Failure(kWriteValueFailed, name);
 }
 
 // Lazy write: the key is released without forcing it to disk.
 void TRegistry::CloseKey() {
-    if (current_ == nullptr) return;
-    registryApi().closeKey(current_);
-    current_ = nullptr;
+    current_.reset();
     currentPath_.clear();
 }
 
 void TRegistry::FlushKey() {
-    if (current_ != nullptr) registryApi().flushKey(current_);
+    if (current_) registryApi().flushKey(current_.get());
 }

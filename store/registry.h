@@ -5,16 +5,26 @@
 
 #include <string>
 
+#include "base/scoped_handle.h"
+#include "store/registry_api.h"
+
+struct CloseRegistryKey {
+    void operator()(HKEY key) const { registryApi().closeKey(key); }
+};
+// A key opened or created through the call table, closed through it.
+using RegistryKey = ScopedHandle<HKEY, CloseRegistryKey>;
+
 class TRegistry {
 public:
     TRegistry();   // root HKEY_CURRENT_USER, no key open
-    ~TRegistry();  // closes the current key (the note never destroys its own)
+    // Closes the current key (the note never destroys its own).
+    ~TRegistry() = default;
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
     void SetRootKey(HKEY root);
     HKEY RootKey() const { return root_; }
-    HKEY CurrentKey() const { return current_; }
+    HKEY CurrentKey() const { return current_.get(); }
     const std::string& CurrentPath() const { return currentPath_; }
 
     // Opens (and, when canCreate and the path is not empty, creates) the key;
@@ -36,7 +46,7 @@ public:
 
 private:
     HKEY root_;
-    HKEY current_ = nullptr;
+    RegistryKey current_;
     std::string currentPath_;
     REGSAM access_ = KEY_ALL_ACCESS;
 };
