@@ -9,7 +9,7 @@
 
 #include <cstdlib>
 
-#include "bench/marks.h"
+#include "base/startup_marks.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     }
     if (message == WM_PAINT) {
         DefWindowProcA(window, message, wParam, lParam);
-        benchMark("first paint", true);
+        startupMark("first paint", true);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -50,10 +50,10 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    benchMark("WinMain");
+    startupMark("WinMain");
     HKEY key = nullptr;
     RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key);
-    benchMark("settings key opened");
+    startupMark("settings key opened");
     const int width = key ? readSide(key, "width", 188) : 188;
     const int height = key ? readSide(key, "height", 89) : 89;
 
@@ -75,17 +75,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "宋体");
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
-    benchMark("note window");
+    startupMark("note window");
     if (char* text = key ? readValue(key, "max") : nullptr) {
         SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
         std::free(text);
     }
     if (key) RegCloseKey(key);
-    benchMark("restored");
+    startupMark("restored");
 
     ShowWindow(window, SW_SHOWNORMAL);
     SetFocus(edit);
-    benchMark("shown");
+    startupMark("shown");
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "app/application.h"
-#include "bench/marks.h"
+#include "base/startup_marks.h"
 #include "export/text_file.h"
 #include "note/form1.h"
 
@@ -39,7 +39,7 @@ struct Program {
 FILE* out = nullptr;
 bool failed = false;
 
-double nowMs() { return benchNowMs(); }
+double nowMs() { return startupClockMs(); }
 
 void record(const std::string& scenario, const char* program, int pair, const char* metric, double value) {
     std::fprintf(out, "%s,%s,%d,%s,%.3f\n", scenario.c_str(), program, pair, metric, value);

@@ -17,7 +17,7 @@
 #include <string>
 
 #include "base/platform_function.h"
-#include "bench/marks.h"
+#include "base/startup_marks.h"
 
 namespace {
 
@@ -149,7 +149,7 @@ LRESULT CALLBACK noteProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         }
         case WM_PAINT:
             DefWindowProcA(window, message, wParam, lParam);
-            if (!note.painted) benchMark("first paint", true);
+            if (!note.painted) startupMark("first paint", true);
             note.painted = true;
             return 0;
         case WM_CTLCOLOREDIT:
@@ -205,7 +205,7 @@ void createWindows() {
     for (UINT command : {SC_MAXIMIZE, SC_SIZE, SC_MOVE}) DeleteMenu(systemMenu, command, MF_BYCOMMAND);
     // Marked for a later start to find, as the one running note.
     SetPropA(note.application, "BenchSameWork.Running", note.application);
-    benchMark("application window");
+    startupMark("application window");
     registerClass("BenchSameWork", noteProc, nullptr);
     registerClass("BenchStrip", DefWindowProcA, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     HIGHCONTRASTA highContrast{};
@@ -229,7 +229,7 @@ void createWindows() {
                                          instance, nullptr);
     SetWindowPos(note.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     setColour(kColours[0]);
-    benchMark("note window");
+    startupMark("note window");
 }
 
 // The strips and the text area laid out for the window's size.
@@ -255,7 +255,7 @@ BOOL CALLBACK workArea(HMONITOR monitor, HDC, LPRECT, LPARAM) {
 // out once for them, and then the text set once, so that it is wrapped once.
 void restore() {
     note.key = openSettingsKey();
-    benchMark("settings key opened");
+    startupMark("settings key opened");
     std::string text;
     if (readValue("first") != "1") {
         writeValue("first", "1");
@@ -270,13 +270,13 @@ void restore() {
     EnumDisplayMonitors(nullptr, nullptr, workArea, 0);
     layOut();
     SetWindowTextA(note.edit, text.c_str());
-    benchMark("restored");
+    startupMark("restored");
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
-    benchMark("WinMain");
+    startupMark("WinMain");
     // One note per user: the mutex a later start would find.
     HANDLE instance = CreateMutexA(nullptr, TRUE, "Local\\BenchSameWork");
     createWindows();
@@ -284,7 +284,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     ShowWindow(note.application, SW_SHOWNOACTIVATE);
     ShowWindow(note.window, showCommand == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     SetFocus(note.edit);
-    benchMark("shown");
+    startupMark("shown");
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
