@@ -19,7 +19,6 @@ set(RULE_SOURCES
   commands/shortcut.cpp
   commands/access_keys.cpp
   commands/menu_items.cpp
-  commands/commands.cpp
 )
 # The rules with a fuzz target: tests/fuzz/<rule>_fuzz.cpp, seeds in
 # tests/fuzz/corpus/<rule>.

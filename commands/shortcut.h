@@ -11,6 +11,9 @@ constexpr ShortCut kShiftBit = 0x2000;
 constexpr ShortCut kCtrlBit = 0x4000;
 constexpr ShortCut kAltBit = 0x8000;
 
+// Ctrl and a letter key, as the menu's shortcuts are.
+constexpr ShortCut ctrlShortCut(char letter) { return static_cast<ShortCut>(kCtrlBit | letter); }
+
 // The code of a key press; 0 (never a shortcut) when the key's low byte is 0.
 ShortCut shortCutOfKey(unsigned virtualKey, bool shift, bool ctrl, bool alt);
 

@@ -2,7 +2,7 @@
 // The note's colours, 0x00BBGGRR, and the one each colour item chooses.
 #include <windows.h>
 
-#include "commands/note_commands.h"
+#include "commands/menu_items.h"
 
 constexpr COLORREF kCreamYellow = 0xAAFFFF;
 constexpr COLORREF kPink = 0xFFD5FF;

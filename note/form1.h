@@ -8,7 +8,6 @@
 #include <string>
 
 #include "commands/menu.h"
-#include "commands/note_commands.h"
 #include "export/daily_copies.h"
 #include "export/save_dialog.h"
 #include "note/alignment.h"
@@ -38,7 +37,7 @@ public:
     TPopupMenu PopupMenu1;
     TSaveDialog SaveDialog1;
     TImage Image1;
-    // The menu's commands (N1Click ...), acting on this note.
+    // The menu's commands (N1Click ...), acting on this note and its items.
     TNoteCommands Commands;
 
     // Event handlers.

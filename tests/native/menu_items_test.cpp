@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "commands/note_commands.h"
-
 namespace {
 using Field = TMenuItem TMenuItems::*;
 using M = TMenuItems;
@@ -51,7 +49,7 @@ std::string commandOf(const MenuItemEntry& entry) {
     RecordingNote note;
     TMenuItems items;
     TNoteCommands commands(note, items);
-    (commands.*entry.command)();
+    entry.command(commands);
     return note.done;
 }
 

@@ -170,7 +170,7 @@ TEST_F(FaultInjection, AnExportThatFailsIsReportedAndTheNextSaveWritesTheSameFil
     EXPECT_EQ(start(), Texts{});
     note().SetText("line 1\r\nline 2");
     note().SaveDialog1.FileName = exportPath();  // chosen earlier in the run
-    const auto save = [this] { return guarded(*application_, [this] { note().Commands.N1Click(); }); };
+    const auto save = [this] { return guarded(*application_, [this] { note().Commands.Click(note().N1); }); };
 
     calls_.files.refuseCreate = true;
     EXPECT_FALSE(save());

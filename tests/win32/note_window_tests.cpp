@@ -328,7 +328,7 @@ TEST_F(NoteWindow, OnAMonitorOfAnotherDensityTheFontScalesAndTheLayoutStaysInPix
         expectLaidOutInPixels();
     };
     expectAt(Step{144, RECT{300, 200, 450, 350}, -18});
-    note->Commands.N6Click();  // 大字体: 12 points at 144 pixels per inch
+    note->Commands.Click(note->N6);  // 大字体: 12 points at 144 pixels per inch
     EXPECT_EQ(fontHeight(), -24);
     expectAt(Step{96, RECT{320, 210, 420, 310}, -16});
     expectAt(Step{144, RECT{330, 220, 480, 370}, -24});
