@@ -6,11 +6,10 @@
 #include "app/restart.h"
 #include "app/single_instance.h"
 #include "app/title_rule.h"
-#include "base/code_page.h"
 #include "base/failure.h"
 #include "base/startup_marks.h"
-#include "base/window_class.h"
-#include "base/window_procedure.h"
+#include "base/system.h"
+#include "base/window.h"
 
 namespace {
 

@@ -3,6 +3,6 @@
 // whole character starts with a byte above ".", so sentences end in one.
 #include <string>
 
-#include "base/dbcs.h"
+#include "base/text.h"
 
 std::string errorBoxText(const std::string& message, const LeadBytes& lead);

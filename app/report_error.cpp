@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "app/error_text.h"
-#include "base/code_page.h"
 #include "base/monitors.h"
+#include "base/system.h"
 #include "base/task_windows.h"
 
 namespace {

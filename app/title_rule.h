@@ -4,7 +4,7 @@
 // first "."; every character after the first goes through lowerInPlace.
 #include <string>
 
-#include "base/dbcs.h"
+#include "base/text.h"
 
 using LowerInPlace = void (*)(char* zeroTerminated);
 

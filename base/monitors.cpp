@@ -1,6 +1,6 @@
 #include "base/monitors.h"
 
-#include "base/platform_function.h"
+#include "base/system.h"
 
 namespace {
 

@@ -16,8 +16,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/platform_function.h"
 #include "base/startup_marks.h"
+#include "base/system.h"
 
 namespace {
 

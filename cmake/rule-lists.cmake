@@ -3,9 +3,7 @@
 # The program's platform-free rules: the `rules` library, built for both
 # machines, and what the fuzz targets are linked with.
 set(RULE_SOURCES
-  base/dbcs.cpp
-  base/dword_size.cpp
-  base/failure.cpp
+  base/text.cpp
   app/title_rule.cpp
   app/error_text.cpp
   note/layout_rule.cpp

@@ -6,6 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "base/dbcs.h"
+#include "base/text.h"
 
 void assignAccessKeys(std::vector<std::string>& captions, const LeadBytes& lead);

@@ -1,7 +1,7 @@
 #include "commands/menu.h"
 
-#include "base/code_page.h"
 #include "base/scoped_handle.h"
+#include "base/system.h"
 #include "commands/access_keys.h"
 
 namespace {

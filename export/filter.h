@@ -3,6 +3,6 @@
 // platform wants: each "|" a zero byte, one more zero byte at the end.
 #include <string>
 
-#include "base/dbcs.h"
+#include "base/text.h"
 
 std::string platformFilter(const std::string& filter, const LeadBytes& lead);

@@ -1,8 +1,7 @@
 #include "export/save_dialog.h"
 
-#include "base/code_page.h"
 #include "base/monitors.h"
-#include "base/platform_function.h"
+#include "base/system.h"
 #include "base/task_windows.h"
 #include "export/filter.h"
 

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "base/dword_size.h"
 #include "base/failure.h"
 #include "base/scoped_handle.h"
+#include "base/text.h"
 #include "export/file_api.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // other, so that neither knows the other's class.
 #include <windows.h>
 
-#include "base/error_reporter.h"
+#include "base/failure.h"
 
 // What a form needs of the application that runs it: the window that owns
 // its window, the error box, and the end of the run.

@@ -1,10 +1,9 @@
 #include "note/form1.h"
 
 #include "base/scoped_handle.h"
-#include "base/screen_density.h"
 #include "base/startup_marks.h"
-#include "base/window_class.h"
-#include "base/window_procedure.h"
+#include "base/system.h"
+#include "base/window.h"
 #include "export/save_command.h"
 #include "note/grip.h"
 #include "note/layered.h"

@@ -2,7 +2,7 @@
 // area take the theme's window colour, the text and the frame its
 // window-text colour, and the note is opaque. The colour and opacity the
 // commands choose are kept and come back when it is turned off.
-#include "base/high_contrast.h"
+#include "base/system.h"
 #include "note/form1.h"
 
 COLORREF TForm1::ShownColour() const { return highContrast_ ? GetSysColor(COLOR_WINDOW) : colour_; }

@@ -1,6 +1,6 @@
 #include "note/layered.h"
 
-#include "base/platform_function.h"
+#include "base/system.h"
 
 SetLayeredWindowAttributesFn layeredWindowAttributes() {
     static const auto function =

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "base/window_class.h"
+#include "base/window.h"
 #include "note/menu_point.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "note/panel.h"
 
-#include "base/window_class.h"
+#include "base/window.h"
 
 namespace {
 

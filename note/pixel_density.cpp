@@ -3,7 +3,7 @@
 // in pixels and the window's place and size stay device pixels.
 #include <windows.h>
 
-#include "base/screen_density.h"
+#include "base/system.h"
 #include "note/form1.h"
 
 namespace {

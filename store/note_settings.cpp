@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "base/screen_density.h"
+#include "base/system.h"
 #include "store/registry.h"
 #include "store/text_to_int.h"
 

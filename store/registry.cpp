@@ -1,7 +1,7 @@
 #include "store/registry.h"
 
-#include "base/dword_size.h"
 #include "base/failure.h"
+#include "base/text.h"
 #include "store/key_path.h"
 #include "store/messages.h"
 #include "store/registry_api.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Lead-byte tables of the code pages the rules are tested under.
-#include "base/dbcs.h"
+#include "base/text.h"
 
 // Simplified Chinese (936): every byte from 0x81 to 0xFE leads.
 inline LeadBytes codePage936() {

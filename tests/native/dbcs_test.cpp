@@ -1,4 +1,4 @@
-#include "base/dbcs.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "base/dword_size.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 

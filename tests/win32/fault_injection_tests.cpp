@@ -19,9 +19,8 @@
 
 #include "app/application.h"
 #include "app/single_instance.h"
-#include "base/error_reporter.h"
-#include "base/window_class.h"
-#include "base/window_procedure.h"
+#include "base/failure.h"
+#include "base/window.h"
 #include "note/form1.h"
 #include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/files.h"

@@ -6,9 +6,8 @@
 #include <thread>
 
 #include "app/application.h"
-#include "base/error_reporter.h"
-#include "base/platform_function.h"
-#include "base/screen_density.h"
+#include "base/failure.h"
+#include "base/system.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/note_geometry.h"

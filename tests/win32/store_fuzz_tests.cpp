@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "base/code_page.h"
 #include "app/error_text.h"
 #include "base/failure.h"
+#include "base/system.h"
 #include "store/messages.h"
 #include "store/note_settings.h"
 #include "store/registry.h"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/restart.h"
-#include "base/high_contrast.h"
-#include "base/window_class.h"
+#include "base/system.h"
+#include "base/window.h"
 #include "export/file_api.h"
 #include "store/registry_api.h"
 

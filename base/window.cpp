@@ -1,6 +1,4 @@
-#include "base/window_class.h"
-
-#include "base/failure.h"
+#include "base/window.h"
 
 WindowApi& windowApi() {
     static WindowApi api;

@@ -1,10 +1,14 @@
 #pragma once
-// Scanning 8-bit text in a code page whose lead bytes start two-byte
-// characters. Every search steps over such a character whole, so a trail
-// byte that happens to equal "\\", "." or "|" is never taken for one.
+// The program's 8-bit text as the platform takes it: scanned by the
+// characters of its code page, and counted for calls that take 32 bits.
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 
+// Scanning text in a code page whose lead bytes start two-byte characters.
+// Every search steps over such a character whole, so a trail byte that
+// happens to equal "\\", "." or "|" is never taken for one.
 class LeadBytes {
 public:
     // A single-byte code page: no lead bytes.
@@ -28,3 +32,9 @@ private:
     bool lead_[256] = {};
     bool any_ = false;
 };
+
+// Byte counts handed to platform calls that take a 32-bit count. In a 64-bit
+// build a text can be longer than such a call can take: cutting its size
+// would write part of it and report success. The size as a 32-bit count;
+// nothing when it does not fit.
+std::optional<std::uint32_t> dwordSize(std::size_t size);

@@ -1,6 +1,5 @@
-#include "base/screen_density.h"
+#include "base/system.h"
 
-#include "base/platform_function.h"
 #include "base/scoped_handle.h"
 
 namespace {
@@ -8,6 +7,15 @@ struct ReleaseScreenDc {
     void operator()(HDC dc) const { ReleaseDC(nullptr, dc); }
 };
 }  // namespace
+
+const LeadBytes& systemLeadBytes() {
+    static const LeadBytes lead = [] {
+        CPINFO info{};
+        if (!GetCPInfo(CP_ACP, &info)) return LeadBytes();
+        return LeadBytes(info.LeadByte, MAX_LEADBYTES / 2);
+    }();
+    return lead;
+}
 
 int screenPixelsPerInch() {
     const ScopedHandle<HDC, ReleaseScreenDc> screen(GetDC(nullptr));
@@ -22,3 +30,15 @@ int windowPixelsPerInch(HWND window) {
 }
 
 int atScreenDensity(int designPixels) { return MulDiv(designPixels, screenPixelsPerInch(), 96); }
+
+SystemParametersApi& systemParametersApi() {
+    static SystemParametersApi api;
+    return api;
+}
+
+bool highContrastOn() {
+    HIGHCONTRASTA highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    return systemParametersApi().systemParametersInfo(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) &&
+           (highContrast.dwFlags & HCF_HIGHCONTRASTON);
+}

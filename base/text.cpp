@@ -1,4 +1,6 @@
-#include "base/dbcs.h"
+#include "base/text.h"
+
+#include <limits>
 
 LeadBytes::LeadBytes(const unsigned char* ranges, std::size_t maxPairs) {
     for (std::size_t pair = 0; pair < maxPairs; ++pair) {
@@ -41,4 +43,9 @@ std::size_t LeadBytes::lastCharStart(const std::string& text) const {
     for (std::size_t i = 0; i < text.size(); i = next(text, i))
         start = i;
     return start;
+}
+
+std::optional<std::uint32_t> dwordSize(std::size_t size) {
+    if (size > std::numeric_limits<std::uint32_t>::max()) return std::nullopt;
+    return static_cast<std::uint32_t>(size);
 }
