@@ -3,9 +3,8 @@
 #include <vector>
 
 #include "app/report_error.h"
-#include "app/restart.h"
 #include "app/single_instance.h"
-#include "app/title_rule.h"
+#include "app/text_rules.h"
 #include "base/failure.h"
 #include "base/startup_marks.h"
 #include "base/system.h"
@@ -17,6 +16,8 @@ const char kClassName[] = "TApplication";
 
 void lowerInPlace(char* text) { CharLowerA(text); }
 
+void registerForRestart() { restartApi().registerApplicationRestart(nullptr, 0); }
+
 void registerClass(HINSTANCE instance) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = dispatchToOwner<TApplication>;
@@ -26,7 +27,6 @@ void registerClass(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     registerWindowClass(windowClass);
 }
-
 
 struct OwnedWindows {
     HWND owner;
@@ -46,6 +46,11 @@ std::vector<HWND> windowsOwnedBy(HWND owner) {
 }
 
 }  // namespace
+
+RestartApi& restartApi() {
+    static RestartApi api;
+    return api;
+}
 
 std::string ComputeApplicationTitle() {
     char path[256] = {};
@@ -95,7 +100,7 @@ void TApplication::ReportFailure(const std::exception& failure) {
 void TApplication::Run(int showCommand) {
     ShowMainForm(showCommand);
     STARTUP_MARK("shown");
-    RegisterForRestart();
+    registerForRestart();
     // Waiting in GetMessage is what tells the platform that the program is
     // idle and waiting for input.
     MSG message;

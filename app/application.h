@@ -14,6 +14,15 @@
 // exists to hold it).
 std::string ComputeApplicationTitle();
 
+// Registration with Windows for a restart: after an update closed the note
+// through the Restart Manager, and after a crash or a hang, Windows starts
+// it again, with no command line, in every case it offers. The call goes
+// through a table tests can replace.
+struct RestartApi {
+    decltype(&RegisterApplicationRestart) registerApplicationRestart = &RegisterApplicationRestart;
+};
+RestartApi& restartApi();
+
 class TApplication : public FormHost {
 public:
     // Computes the title and creates the application window; raises

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/error_text.h"
+#include "app/text_rules.h"
 #include "base/monitors.h"
 #include "base/system.h"
 #include "base/task_windows.h"

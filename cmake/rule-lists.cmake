@@ -4,16 +4,13 @@
 # machines, and what the fuzz targets are linked with.
 set(RULE_SOURCES
   base/text.cpp
-  app/title_rule.cpp
-  app/error_text.cpp
+  app/text_rules.cpp
   note/layout_rule.cpp
   note/grip.cpp
   note/view_rule.cpp
   note/menu_point.cpp
-  store/text_to_int.cpp
-  store/key_path.cpp
-  export/filter.cpp
-  export/copy_names.cpp
+  store/registry_rules.cpp
+  export/file_names.cpp
   commands/shortcut.cpp
   commands/access_keys.cpp
   commands/menu_items.cpp

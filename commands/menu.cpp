@@ -53,3 +53,10 @@ TMenuItem* TPopupMenu::ItemOfCommand(WPARAM id) const {
     WPARAM index = id - kFirstCommandId;
     return index < Items.size() ? Items[index] : nullptr;
 }
+
+// The menu's shortcut keys are seen before the text area sees them.
+ShortCut shortCutOfKeyDown(const MSG& keyMessage) {
+    constexpr LPARAM kAltHeld = 0x20000000;  // context code of a key message
+    return shortCutOfKey(static_cast<unsigned>(keyMessage.wParam), GetKeyState(VK_SHIFT) < 0,
+                         GetKeyState(VK_CONTROL) < 0, (keyMessage.lParam & kAltHeld) != 0);
+}

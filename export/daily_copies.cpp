@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/scoped_handle.h"
-#include "export/copy_names.h"
+#include "export/file_names.h"
 #include "export/text_file.h"
 
 namespace {

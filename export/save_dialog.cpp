@@ -3,7 +3,8 @@
 #include "base/monitors.h"
 #include "base/system.h"
 #include "base/task_windows.h"
-#include "export/filter.h"
+#include "export/file_names.h"
+#include "export/text_file.h"
 
 namespace {
 
@@ -81,4 +82,9 @@ bool TSaveDialog::Execute(HWND applicationWindow, HWND form) {
     }
     if (confirmed) FileName = fileName;
     return confirmed;
+}
+
+void SaveText(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text) {
+    if (dialog.FileName.empty() && !dialog.Execute(applicationWindow, form)) return;
+    WriteTextFile(dialog.FileName, text);
 }

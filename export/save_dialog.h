@@ -1,7 +1,7 @@
 #pragma once
-// The save-file dialog component: asks for a file name with the platform's
-// Explorer-style dialog, owned by the application window and placed on the
-// monitor of the form it is for.
+// The save-file dialog component, which asks for a file name with the
+// platform's Explorer-style dialog, owned by the application window and
+// placed on the monitor of the form it is for; and the Save command.
 #include <windows.h>
 #include <commdlg.h>
 
@@ -19,3 +19,9 @@ public:
     // form's monitor.
     bool Execute(HWND applicationWindow, HWND form);
 };
+
+// The Save command: writes the note's text to the file chosen in the
+// dialog. The first confirmed dialog of the run fixes the file; every later
+// Save writes there without asking, even after a failed write. A cancelled
+// dialog writes nothing.
+void SaveText(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text);

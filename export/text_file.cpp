@@ -1,11 +1,8 @@
 #include "export/text_file.h"
 
-#include <windows.h>
-
 #include "base/failure.h"
 #include "base/scoped_handle.h"
 #include "base/text.h"
-#include "export/file_api.h"
 
 namespace {
 
@@ -23,6 +20,11 @@ HANDLE createReplacing(const std::string& path) {
 }
 
 }  // namespace
+
+FileApi& fileApi() {
+    static FileApi api;
+    return api;
+}
 
 void WriteTextFile(const std::string& path, const std::string& text) {
     const FileHandle file(createReplacing(path));

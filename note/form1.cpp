@@ -4,7 +4,7 @@
 #include "base/startup_marks.h"
 #include "base/system.h"
 #include "base/window.h"
-#include "export/save_command.h"
+#include "export/save_dialog.h"
 #include "note/grip.h"
 #include "note/layered.h"
 

@@ -18,7 +18,6 @@
 #include "note/panel.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
-#include "store/stored_note.h"
 
 // Its menu items N1 to N14 are the fields of TMenuItems.
 class TForm1 : public TForm, public TMenuItems, public NoteOperations, public StoredNote {

@@ -6,7 +6,7 @@
 
 #include "base/system.h"
 #include "store/registry.h"
-#include "store/text_to_int.h"
+#include "store/registry_rules.h"
 
 namespace {
 

@@ -5,9 +5,26 @@
 #include <map>
 #include <string>
 
-#include "store/stored_note.h"
-
 class TRegistry;
+
+// What the settings store restores into and saves from: the note's text
+// and its window's geometry. The note implements it.
+class StoredNote {
+public:
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+    virtual int Left() const = 0;
+    virtual int Top() const = 0;
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+    virtual void SetLeft(int left) = 0;
+    virtual void SetTop(int top) = 0;
+    virtual void SetWidth(int width) = 0;
+    virtual void SetHeight(int height) = 0;
+
+protected:
+    ~StoredNote() = default;
+};
 
 // The store's values as this run last read or wrote them, by name: what a
 // save while running compares with, so that it writes only what changed.

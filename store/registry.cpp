@@ -2,9 +2,7 @@
 
 #include "base/failure.h"
 #include "base/text.h"
-#include "store/key_path.h"
-#include "store/messages.h"
-#include "store/registry_api.h"
+#include "store/registry_rules.h"
 
 namespace {
 
@@ -28,6 +26,11 @@ std::string textOf(std::string data, DWORD returnedSize) {
 }
 
 }  // namespace
+
+RegistryApi& registryApi() {
+    static RegistryApi api;
+    return api;
+}
 
 TRegistry::TRegistry() : root_(HKEY_CURRENT_USER) {}
 

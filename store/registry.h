@@ -6,7 +6,19 @@
 #include <string>
 
 #include "base/scoped_handle.h"
-#include "store/registry_api.h"
+
+// The registry calls the accessor makes, through a table tests can replace
+// to inject failures. Defaults are the advapi32 functions.
+struct RegistryApi {
+    decltype(&RegOpenKeyExA) openKey = &RegOpenKeyExA;
+    decltype(&RegCreateKeyExA) createKey = &RegCreateKeyExA;
+    decltype(&RegQueryValueExA) queryValue = &RegQueryValueExA;
+    decltype(&RegSetValueExA) setValue = &RegSetValueExA;
+    decltype(&RegCloseKey) closeKey = &RegCloseKey;
+    decltype(&RegFlushKey) flushKey = &RegFlushKey;
+};
+// The table in use; tests swap entries and restore them.
+RegistryApi& registryApi();
 
 struct CloseRegistryKey {
     void operator()(HKEY key) const { registryApi().closeKey(key); }

@@ -1,6 +1,6 @@
 // The error box's text against a reference over whole characters: a "."
 // follows exactly when the last character's first byte is above ".".
-#include "app/error_text.h"
+#include "app/text_rules.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

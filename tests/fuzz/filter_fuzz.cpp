@@ -1,7 +1,7 @@
 // The dialog filter against a reference over whole characters: each "|"
 // character becomes a zero byte, and one zero byte ends the list; a trail
 // byte equal to "|" stays.
-#include "export/filter.h"
+#include "export/file_names.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "base/failure.h"
-#include "store/text_to_int.h"
+#include "store/registry_rules.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {

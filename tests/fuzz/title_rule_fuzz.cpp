@@ -1,7 +1,7 @@
 // The application title against a reference over whole characters: the name
 // after the last "\", cut before its first ".", all but the first character
 // lower-cased.
-#include "app/title_rule.h"
+#include "app/text_rules.h"
 #include "tests/fuzz/fuzz_input.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "export/copy_names.h"
+#include "export/file_names.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/error_text.h"
+#include "app/text_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "export/filter.h"
+#include "export/file_names.h"
 
 #include <gtest/gtest.h>
 

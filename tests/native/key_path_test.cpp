@@ -1,4 +1,4 @@
-#include "store/key_path.h"
+#include "store/registry_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/text_to_int.h"
+#include "store/registry_rules.h"
 
 #include <gtest/gtest.h>
 

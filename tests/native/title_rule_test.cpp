@@ -1,4 +1,4 @@
-#include "app/title_rule.h"
+#include "app/text_rules.h"
 
 #include <gtest/gtest.h>
 

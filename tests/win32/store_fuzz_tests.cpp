@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "app/error_text.h"
+#include "app/text_rules.h"
 #include "base/failure.h"
 #include "base/system.h"
-#include "store/messages.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
+#include "store/registry_rules.h"
 #include "tests/win32/support/failures.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"

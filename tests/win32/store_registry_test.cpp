@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "store/registry.h"
-#include "store/registry_api.h"
 #include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/failures.h"
 #include "tests/win32/support/raw_registry.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/restart.h"
+#include "app/application.h"
 #include "base/system.h"
 #include "base/window.h"
-#include "export/file_api.h"
-#include "store/registry_api.h"
+#include "export/text_file.h"
+#include "store/registry.h"
 
 // The names a fake refuses: none, the ones named, or all.
 struct Refusals {

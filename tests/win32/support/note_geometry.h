@@ -2,7 +2,7 @@
 // The note's geometry as the store keeps it: left, top, width, height.
 #include <ostream>
 
-#include "store/stored_note.h"
+#include "store/note_settings.h"
 
 struct Geometry {
     int left, top, width, height;

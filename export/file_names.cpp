@@ -1,4 +1,4 @@
-#include "export/copy_names.h"
+#include "export/file_names.h"
 
 #include <algorithm>
 
@@ -11,6 +11,15 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 std::string twoDigits(int value) { return std::string(1, char('0' + value / 10 % 10)) + char('0' + value % 10); }
 
 }  // namespace
+
+std::string platformFilter(const std::string& filter, const LeadBytes& lead) {
+    std::string entries = filter;
+    for (std::size_t i = 0; i < entries.size(); i = lead.next(entries, i))
+        if (entries[i] == '|')
+            entries[i] = '\0';
+    entries.push_back('\0');  // the list ends with an empty entry
+    return entries;
+}
 
 std::string dailyCopyName(int year, int month, int day) {
     return twoDigits(year / 100) + twoDigits(year) + "-" + twoDigits(month) + "-" + twoDigits(day) + ".txt";

@@ -1,4 +1,4 @@
-#include "app/title_rule.h"
+#include "app/text_rules.h"
 
 std::string applicationTitle(const std::string& path, const LeadBytes& lead, LowerInPlace lower) {
     const std::size_t slash = lead.findLast(path, '\\');
@@ -13,4 +13,11 @@ std::string applicationTitle(const std::string& path, const LeadBytes& lead, Low
     std::string rest = title.substr(restStart);
     lower(rest.data());
     return title.substr(0, restStart) + rest.c_str();
+}
+
+std::string errorBoxText(const std::string& message, const LeadBytes& lead) {
+    const std::size_t last = lead.lastCharStart(message);
+    if (last != std::string::npos && static_cast<unsigned char>(message[last]) > '.')
+        return message + ".";
+    return message;
 }

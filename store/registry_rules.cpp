@@ -1,7 +1,6 @@
-#include "store/text_to_int.h"
+#include "store/registry_rules.h"
 
 #include "base/failure.h"
-#include "store/messages.h"
 
 namespace {
 constexpr int kMaxSignificantHexDigits = 8;
@@ -70,6 +69,18 @@ bool parseNumber(const std::string& text, std::int32_t& result) {
     return parseDecimal(text, signed_ ? start + 1 : start, first == '-', result);
 }
 }  // namespace
+
+KeyTarget resolveKeyPath(const std::string& path, bool haveCurrentKey) {
+    if (!path.empty() && path.front() == '\\')
+        return {false, path.substr(1)};
+    return {haveCurrentKey, path};
+}
+
+std::string nextCurrentPath(const std::string& currentPath, const KeyTarget& target) {
+    if (!target.fromCurrentKey)
+        return target.subKey;
+    return currentPath + "\\" + target.subKey;
+}
 
 std::int32_t textToInt(const std::string& text) {
     std::int32_t value = 0;

@@ -1,6 +1,0 @@
-#include "export/file_api.h"
-
-FileApi& fileApi() {
-    static FileApi api;
-    return api;
-}

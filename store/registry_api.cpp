@@ -1,6 +1,0 @@
-#include "store/registry_api.h"
-
-RegistryApi& registryApi() {
-    static RegistryApi api;
-    return api;
-}
