@@ -8,7 +8,6 @@ set(RULE_SOURCES
   note/layout_rule.cpp
   note/grip.cpp
   note/view_rule.cpp
-  note/menu_point.cpp
   store/registry_rules.cpp
   export/file_names.cpp
   commands/shortcut.cpp

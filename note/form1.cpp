@@ -1,12 +1,19 @@
+// The note's window: TForm1's window procedure and the handlers it
+// dispatches to, from creation to shut-down, with the operations the
+// commands and the store call.
 #include "note/form1.h"
 
+#include <windowsx.h>
+
+#include <vector>
+
+#include "base/monitors.h"
 #include "base/scoped_handle.h"
 #include "base/startup_marks.h"
 #include "base/system.h"
 #include "base/window.h"
-#include "export/save_dialog.h"
 #include "note/grip.h"
-#include "note/layered.h"
+#include "note/view_rule.h"
 
 namespace {
 
@@ -17,8 +24,19 @@ const char kClassName[] = "TForm1";
 // otherwise come out small.
 Bounds describedBounds() { return Bounds{263, 142, atScreenDensity(188), atScreenDensity(89)}; }
 
+// The described font: 12 pixels at 96 pixels per inch.
+constexpr int kDescribedFontHeight = 12;
+
 // Not in the headers of the oldest platform the program runs on.
 constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
+
+static_assert(kHitCaption == HTCAPTION && kHitBottomRight == HTBOTTOMRIGHT,
+              "the grip rule answers with the platform's hit-test codes");
+
+const UINT_PTR kSaveTimer = 1;
+// Long enough that a typist's pauses between words write nothing, short
+// enough that little is lost.
+const UINT kTextSaveDelayMs = 2000;
 
 void registerClass() {
     WNDCLASSA windowClass{};
@@ -28,6 +46,15 @@ void registerClass() {
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
     registerWindowClass(windowClass);
+}
+
+// Translucency through layered windows, where the platform offers them: the
+// function is looked up by name once; nullptr where it is missing.
+using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+SetLayeredWindowAttributesFn layeredWindowAttributes() {
+    static const auto function =
+        platformFunction<SetLayeredWindowAttributesFn>("user32.dll", "SetLayeredWindowAttributes");
+    return function;
 }
 
 RECT gripPictureRect(SIZE window) {
@@ -50,6 +77,8 @@ PaintSession beginPaint(HWND window) {
 }
 
 }  // namespace
+
+// --- The window and its parts ---
 
 TForm1::TForm1(FormHost& host)
     : Commands(*this, *this), host_(host), bounds_(describedBounds()), pixelsPerInch_(screenPixelsPerInch()) {
@@ -108,83 +137,7 @@ void TForm1::DestroyHandle() {
     DestroyWindow(window);
 }
 
-void TForm1::ApplyOpacity() {
-    if (auto setLayered = layeredWindowAttributes())
-        setLayered(handle_, 0, static_cast<BYTE>(ShownOpacity()), LWA_ALPHA);
-}
-
-void TForm1::DockPanels() {
-    const FrameStrips strips = frameStrips(Width(), Height());
-    Panel1.SetBounds(strips.top);
-    Panel4.SetBounds(strips.bottom);
-    Panel2.SetBounds(strips.left);
-    Panel3.SetBounds(strips.right);
-}
-
-void TForm1::Paint() {
-    const PaintSession paint = beginPaint(handle_);
-    Image1.Paint(paint.get(), laidOutFor_.cx, laidOutFor_.cy);
-    STARTUP_MARK_LAST("first paint");
-}
-
-void TForm1::PaintBackground(HDC dc) {
-    RECT client;
-    GetClientRect(handle_, &client);
-    // The grip picture is opaque: filling beneath it first would flicker.
-    const RECT grip = gripPictureRect(laidOutFor_);
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
-    FillRect(dc, &client, brush_.get());
-    RestoreDC(dc, saved);
-}
-
-void TForm1::MoveGripPicture(SIZE size) {
-    // The platform keeps the old pixels where it can and repaints only what
-    // a size change newly exposes, but the picture is anchored to the
-    // bottom-right corner: its old place must show the background again and
-    // its new place the picture.
-    const RECT old = gripPictureRect(laidOutFor_);
-    const RECT moved = gripPictureRect(size);
-    InvalidateRect(handle_, &old, TRUE);
-    InvalidateRect(handle_, &moved, TRUE);
-}
-
-void TForm1::Resized() {
-    // Showing the window reports its size too: only a change moves anything.
-    const SIZE size{Width(), Height()};
-    if (size.cx == laidOutFor_.cx && size.cy == laidOutFor_.cy) return;
-    MoveGripPicture(size);
-    laidOutFor_ = size;
-    DockPanels();
-    if (described_) FormResize();
-}
-
-void TForm1::Show(int showCommand) {
-    ShowWindow(handle_, showCommand);
-    FocusActiveControl();
-}
-
-void TForm1::Hide() { ShowWindow(handle_, SW_HIDE); }
-
-void TForm1::Close() { host_.Terminate(); }
-
-void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
-
-bool TForm1::IsShortCut(const MSG& keyMessage) {
-    if (keyMessage.hwnd != Memo1.Handle()) return false;
-    TMenuItem* item = PopupMenu1.FindShortCut(shortCutOfKeyDown(keyMessage));
-    if (!item) return false;
-    // The key is consumed even when the command fails.
-    guarded(host_, [&] { Commands.Click(*item); });
-    return true;
-}
-
-void TForm1::Save() { SaveText(SaveDialog1, host_.Handle(), handle_, Text()); }
-
-void TForm1::OpenContextMenu(POINT screen) {
-    SetFocus(Memo1.Handle());
-    PopupMenu1.Popup(handle_, screen.x, screen.y);
-}
+// --- The window procedure ---
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -239,4 +192,336 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
     }
     return DefWindowProcA(handle_, message, wParam, lParam);
+}
+
+// --- The pointer: the note has no title bar or sizing border; its margin
+// answers as a title bar and the grip square as the bottom-right sizing
+// corner ---
+
+int TForm1::FormHitTest(LPARAM screenPoint) {
+    POINT point{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    ScreenToClient(handle_, &point);
+    return noteHitTest(point.x, point.y, Width(), Height());
+}
+
+// --- Pixel density: the text area's font keeps its physical size on each
+// monitor, while the layout rule and the grip stay in pixels and the
+// window's place and size stay device pixels ---
+
+void TForm1::ApplyFont() {
+    // A size chosen by a font command is in points, 72 to the inch.
+    const int height = fontPoints_ ? MulDiv(fontPoints_, pixelsPerInch_, 72)
+                                   : MulDiv(kDescribedFontHeight, pixelsPerInch_, 96);
+    Memo1.SetFontHeight(-height);
+}
+
+void TForm1::FollowMonitorDensity() {
+    const int pixelsPerInch = windowPixelsPerInch(handle_);
+    if (pixelsPerInch == pixelsPerInch_) return;
+    pixelsPerInch_ = pixelsPerInch;
+    ApplyFont();
+}
+
+void TForm1::FormDpiChanged(int pixelsPerInch, const RECT& suggested) {
+    if (pixelsPerInch != pixelsPerInch_) {
+        pixelsPerInch_ = pixelsPerInch;
+        ApplyFont();
+    }
+    // The platform scales the size for the new density. When the note moved
+    // itself (to a restored place), it keeps the size it set: stored sizes
+    // are device pixels.
+    if (placing_) return;
+    SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// --- High contrast: while it is on, the margin and the text area take the
+// theme's window colour, the text and the frame its window-text colour, and
+// the note is opaque. The colour and opacity the commands choose are kept
+// and come back when it is turned off ---
+
+COLORREF TForm1::ShownColour() const { return highContrast_ ? GetSysColor(COLOR_WINDOW) : colour_; }
+
+int TForm1::ShownOpacity() const { return highContrast_ ? 255 : opacity_; }
+
+void TForm1::FollowHighContrast(bool coloursChanged) {
+    const bool on = highContrastOn();
+    if (on == highContrast_ && !coloursChanged) return;
+    highContrast_ = on;
+    ShowColour();
+    if (handle_) ApplyOpacity();
+    for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->SetThemeColours(on);
+}
+
+// --- Size and paint ---
+
+void TForm1::Resized() {
+    // Showing the window reports its size too: only a change moves anything.
+    const SIZE size{Width(), Height()};
+    if (size.cx == laidOutFor_.cx && size.cy == laidOutFor_.cy) return;
+    MoveGripPicture(size);
+    laidOutFor_ = size;
+    DockPanels();
+    if (described_) FormResize();
+}
+
+// The layout rule, run at every size change of the note once it exists.
+void TForm1::FormResize() {
+    Memo1.SetBounds(textAreaBounds(Width(), Height()));
+    // The minimum is enforced after the fact: each correction is a size
+    // change and runs this rule again.
+    if (Width() < kMinimumSide) SetWidth(kMinimumSide);
+    if (Height() < kMinimumSide) SetHeight(kMinimumSide);
+}
+
+void TForm1::DockPanels() {
+    const FrameStrips strips = frameStrips(Width(), Height());
+    Panel1.SetBounds(strips.top);
+    Panel4.SetBounds(strips.bottom);
+    Panel2.SetBounds(strips.left);
+    Panel3.SetBounds(strips.right);
+}
+
+void TForm1::MoveGripPicture(SIZE size) {
+    // The platform keeps the old pixels where it can and repaints only what
+    // a size change newly exposes, but the picture is anchored to the
+    // bottom-right corner: its old place must show the background again and
+    // its new place the picture.
+    const RECT old = gripPictureRect(laidOutFor_);
+    const RECT moved = gripPictureRect(size);
+    InvalidateRect(handle_, &old, TRUE);
+    InvalidateRect(handle_, &moved, TRUE);
+}
+
+void TForm1::PaintBackground(HDC dc) {
+    RECT client;
+    GetClientRect(handle_, &client);
+    // The grip picture is opaque: filling beneath it first would flicker.
+    const RECT grip = gripPictureRect(laidOutFor_);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, grip.left, grip.top, grip.right, grip.bottom);
+    FillRect(dc, &client, brush_.get());
+    RestoreDC(dc, saved);
+}
+
+void TForm1::Paint() {
+    const PaintSession paint = beginPaint(handle_);
+    Image1.Paint(paint.get(), laidOutFor_.cx, laidOutFor_.cy);
+    STARTUP_MARK_LAST("first paint");
+}
+
+// --- Start-up and shut-down ---
+
+void TForm1::FormCreate() {
+    STARTUP_MARK("note window");
+    FormResize();
+    SetNoteColour(kCreamYellow);
+    SettingsKey = std::make_unique<TRegistry>();
+    OpenNoteSettings(*SettingsKey);
+    STARTUP_MARK("settings key opened");
+    RestoreSettings();
+    STARTUP_MARK("restored");
+}
+
+void TForm1::RestoreSettings() {
+    // The restored place and size reach the window once, and then the text
+    // and the text area's size the text area once, at the end (or at a
+    // failure): the user sees only the final state, and the text is wrapped
+    // once. Whatever place was restored, a failure's included, is brought
+    // into view first.
+    TMemo::DeferredUpdate oneWrap(Memo1);
+    DeferredBounds oneMove(*this);
+    try {
+        RestoreNote(*SettingsKey, *this, stored_);
+    } catch (...) {
+        KeepInView();
+        throw;
+    }
+    KeepInView();
+}
+
+void TForm1::FormDestroy() { SaveSettings(); }
+
+void TForm1::SaveSettings() {
+    if (!SettingsKey) return;
+    KeepDailyCopy();
+    SaveNote(*SettingsKey, *this);
+}
+
+// --- Saves while the note runs ---
+
+void TForm1::MemoChange() {
+    textSavePending_ = true;
+    SetTimer(handle_, kSaveTimer, kTextSaveDelayMs, nullptr);
+}
+
+// A move or resize may still be going on: its place is saved at its end.
+void TForm1::SaveTimer() { SaveChanges(SavedValues::Text); }
+
+void TForm1::FormDeactivate() { SaveChanges(SavedValues::All); }
+
+void TForm1::FormExitSizeMove() { SaveChanges(SavedValues::All); }
+
+// A battery that runs flat while the machine sleeps loses nothing.
+void TForm1::FormSuspend() {
+    SaveChanges(SavedValues::All);
+    if (SettingsKey) SettingsKey->FlushKey();
+}
+
+void TForm1::SaveChanges(SavedValues which) {
+    if (textSavePending_) KillTimer(handle_, kSaveTimer);
+    textSavePending_ = false;
+    if (!SettingsKey) return;
+    try {
+        KeepDailyCopy();
+        if (SaveChangedValues(*SettingsKey, *this, stored_, which)) backgroundSaveFailed_ = false;
+    } catch (const std::exception& failure) {
+        // A key deleted or denied while the note runs would otherwise bring
+        // a box at every pause; the text stays in the note, the next change
+        // and the close try again.
+        if (backgroundSaveFailed_) return;
+        backgroundSaveFailed_ = true;
+        host_.ReportFailure(failure);
+    }
+}
+
+// The text the store holds is kept as the day's copy before the day's
+// first save replaces it.
+void TForm1::KeepDailyCopy() {
+    if (!dailyCopies_.Due()) return;
+    const auto held = stored_.find("max");
+    if (held != stored_.end() && held->second != Text()) dailyCopies_.Keep(held->second);
+}
+
+// --- The keyboard and the menu ---
+
+void TForm1::Show(int showCommand) {
+    ShowWindow(handle_, showCommand);
+    FocusActiveControl();
+}
+
+void TForm1::Hide() { ShowWindow(handle_, SW_HIDE); }
+
+void TForm1::Close() { host_.Terminate(); }
+
+void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
+
+bool TForm1::IsShortCut(const MSG& keyMessage) {
+    if (keyMessage.hwnd != Memo1.Handle()) return false;
+    TMenuItem* item = PopupMenu1.FindShortCut(shortCutOfKeyDown(keyMessage));
+    if (!item) return false;
+    // The key is consumed even when the command fails.
+    guarded(host_, [&] { Commands.Click(*item); });
+    return true;
+}
+
+void TForm1::OpenContextMenu(POINT screen) {
+    SetFocus(Memo1.Handle());
+    PopupMenu1.Popup(handle_, screen.x, screen.y);
+}
+
+// --- The operations the commands use; none of them touches a check mark ---
+
+void TForm1::SetNoteColour(COLORREF colour) {
+    colour_ = colour;
+    ShowColour();
+}
+
+void TForm1::ShowColour() {
+    brush_.reset(CreateSolidBrush(ShownColour()));
+    // The margin and the text area paint with the one brush.
+    if (handle_) InvalidateRect(handle_, nullptr, TRUE);
+    if (HWND textArea = Memo1.Handle()) InvalidateRect(textArea, nullptr, TRUE);
+}
+
+void TForm1::SetFontSize(int points) {
+    fontPoints_ = points;
+    ApplyFont();
+}
+
+void TForm1::SetOpacity(int opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
+    if (handle_) ApplyOpacity();
+}
+
+void TForm1::ApplyOpacity() {
+    if (auto setLayered = layeredWindowAttributes())
+        setLayered(handle_, 0, static_cast<BYTE>(ShownOpacity()), LWA_ALPHA);
+}
+
+void TForm1::SetStayInFront(bool inFront) {
+    if (inFront == stayInFront_) return;
+    stayInFront_ = inFront;
+    const bool visible = handle_ && IsWindowVisible(handle_);
+    DestroyHandle();
+    CreateHandle();
+    if (visible) Show(SW_SHOW);
+}
+
+void TForm1::SetAlignment(Alignment alignment) {
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    Memo1.SetAlignment(alignment);
+}
+
+void TForm1::SelectAll() { Memo1.SelectAll(); }
+
+void TForm1::Save() { SaveText(SaveDialog1, host_.Handle(), handle_, Text()); }
+
+// --- What the store restores and saves: the text, and the window's outer
+// bounds, kept as left, top, width and height, never as edges: a stored
+// place near the ends of the integer range has no right or bottom edge that
+// fits in one ---
+
+std::string TForm1::Text() const { return Memo1.Text(); }
+void TForm1::SetText(const std::string& text) { Memo1.SetText(text); }
+
+Bounds TForm1::WindowBounds() const {
+    if (!handle_ || deferringBounds_) return bounds_;
+    RECT rect;
+    GetWindowRect(handle_, &rect);
+    return Bounds{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+int TForm1::Left() const { return WindowBounds().left; }
+int TForm1::Top() const { return WindowBounds().top; }
+int TForm1::Width() const { return WindowBounds().width; }
+int TForm1::Height() const { return WindowBounds().height; }
+
+void TForm1::SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+void TForm1::SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+void TForm1::SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+void TForm1::SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+
+void TForm1::SetBounds(int left, int top, int width, int height) {
+    const Bounds before = WindowBounds();
+    bounds_ = Bounds{left, top, width, height};
+    if (!handle_ || deferringBounds_) return;
+    UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (width == before.width && height == before.height) flags |= SWP_NOSIZE;
+    placing_ = true;
+    SetWindowPos(handle_, nullptr, left, top, width, height, flags);
+    placing_ = false;
+    // The new place may lie on a monitor of another density.
+    FollowMonitorDensity();
+}
+
+TForm1::DeferredBounds::DeferredBounds(TForm1& form) : form_(form) {
+    form_.bounds_ = form_.WindowBounds();
+    form_.deferringBounds_ = true;
+}
+
+TForm1::DeferredBounds::~DeferredBounds() {
+    form_.deferringBounds_ = false;
+    const Bounds b = form_.bounds_;
+    form_.SetBounds(b.left, b.top, b.width, b.height);
+}
+
+void TForm1::KeepInView() {
+    std::vector<Bounds> workAreas;
+    for (const RECT& area : monitorWorkAreas())
+        workAreas.push_back(Bounds{area.left, area.top, area.right - area.left, area.bottom - area.top});
+    const Bounds kept = keptInView(WindowBounds(), workAreas);
+    SetBounds(kept.left, kept.top, kept.width, kept.height);
 }

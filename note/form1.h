@@ -10,14 +10,28 @@
 #include "commands/menu.h"
 #include "export/daily_copies.h"
 #include "export/save_dialog.h"
-#include "note/alignment.h"
-#include "note/colours.h"
 #include "note/form.h"
 #include "note/image.h"
 #include "note/memo.h"
 #include "note/panel.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
+
+// The note's colours, 0x00BBGGRR, and the one each colour item chooses.
+constexpr COLORREF kCreamYellow = 0xAAFFFF;
+constexpr COLORREF kPink = 0xFFD5FF;
+constexpr COLORREF kGrassGreen = 0xAAFFAA;
+constexpr COLORREF kSkyBlue = 0xFFFFAA;
+
+constexpr COLORREF colourOf(ColourChoice choice) {
+    switch (choice) {
+        case ColourChoice::Pink: return kPink;
+        case ColourChoice::GrassGreen: return kGrassGreen;
+        case ColourChoice::SkyBlue: return kSkyBlue;
+        case ColourChoice::CreamYellow: break;
+    }
+    return kCreamYellow;
+}
 
 // Its menu items N1 to N14 are the fields of TMenuItems.
 class TForm1 : public TForm, public TMenuItems, public NoteOperations, public StoredNote {
@@ -136,12 +150,11 @@ private:
     void MoveGripPicture(SIZE size);
     // The parts follow a change of the window's size.
     void Resized();
-    // The text area's font at the density of the note's monitor
-    // (pixel_density.cpp).
+    // The text area's font at the density of the note's monitor.
     void ApplyFont();
     void FollowMonitorDensity();
     // Windows' high contrast: the theme's colours and no translucency while
-    // it is on (high_contrast.cpp).
+    // it is on.
     void FollowHighContrast(bool coloursChanged);
     COLORREF ShownColour() const;
     int ShownOpacity() const;

@@ -4,11 +4,9 @@
 #include <array>
 #include <cstdint>
 
-constexpr int kGripSide = 12;
+#include "note/layout_rule.h"
 
-struct Point {
-    int x, y;
-};
+constexpr int kGripSide = 12;
 
 // Top-left corner of the grip picture for a W x H window.
 Point gripPictureOrigin(int width, int height);

@@ -1,6 +1,11 @@
 #pragma once
 // Geometry of the note for a window of W x H pixels (outer bounds equal the
-// client area): where the text area, the frame strips and the grip go.
+// client area): where the text area and the frame strips go (the grip:
+// grip.h).
+
+struct Point {
+    int x, y;
+};
 
 struct Bounds {
     int left, top, width, height;

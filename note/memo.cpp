@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "base/window.h"
-#include "note/menu_point.h"
+#include "note/view_rule.h"
 
 namespace {
 

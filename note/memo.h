@@ -9,8 +9,10 @@
 #include <string>
 
 #include "base/scoped_handle.h"
-#include "note/alignment.h"
 #include "note/layout_rule.h"
+
+// The text alignments the alignment commands choose between.
+enum class Alignment { Left, Centre };
 
 class TMemo {
 public:

@@ -18,6 +18,9 @@ bool overlap(const Edges& a, const Edges& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// The value, moved into the pixels from start to start + length - 1.
+int within(int value, int start, int length) { return std::max(start, std::min(value, start + length - 1)); }
+
 // How far apart two rectangles lie along one axis (0 when they overlap).
 double gap(long long aLow, long long aHigh, long long bLow, long long bHigh) {
     return static_cast<double>(std::max({0LL, bLow - aHigh, aLow - bHigh}));
@@ -48,4 +51,9 @@ Bounds keptInView(const Bounds& note, const std::vector<Bounds>& workAreas) {
     const int height = std::min(note.height, nearest.height);
     return Bounds{static_cast<int>(clampedStart(note.left, width, area.left, area.right)),
                   static_cast<int>(clampedStart(note.top, height, area.top, area.bottom)), width, height};
+}
+
+Point keyboardMenuPoint(const std::optional<Bounds>& caret, const Bounds& textArea, const Bounds& window) {
+    const Point wanted = caret ? Point{caret->left, caret->top + caret->height} : Point{textArea.left, textArea.top};
+    return {within(wanted.x, window.left, window.width), within(wanted.y, window.top, window.height)};
 }

@@ -1,4 +1,4 @@
-#include "note/menu_point.h"
+#include "note/view_rule.h"
 
 #include <gtest/gtest.h>
 

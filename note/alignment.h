@@ -1,3 +1,0 @@
-#pragma once
-// The text alignments the alignment commands choose between.
-enum class Alignment { Left, Centre };
