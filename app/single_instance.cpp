@@ -1,9 +1,10 @@
 #include "app/single_instance.h"
 
+#include "base/window.h"
+
 namespace {
 
 const char kMutexName[] = "Local\\Vessan.Tarvissel";
-const char kRunningNoteProperty[] = "Vessan.Tarvissel.RunningNote";
 // Long enough for a loaded machine to start the running note's application
 // window; a note that has none by then is hung, and a second note sharing
 // its store could lose what it saves.

@@ -30,6 +30,11 @@ HWND createWindow(DWORD exStyle, const char* className, const char* title, DWORD
 // (HWND_NOTOPMOST), leaving its place, size and activation alone.
 void placeInBand(HWND window, HWND band);
 
+// The property the running note's application window carries while the
+// note runs: a later start of the note and the installer's custom action
+// find the running note by it.
+inline constexpr char kRunningNoteProperty[] = "Vessan.Tarvissel.RunningNote";
+
 // A hit test answered 0 would mean "nowhere", a paint or background left to
 // the default still gets validated, a colour query still gets a brush, and
 // the session may still end.

@@ -1,10 +1,11 @@
 // The installer's custom actions around a running note. Before its program
-// is replaced or removed, a running note is asked to close the normal way
-// (WM_CLOSE to its application window), so that it saves its text as at
-// any close, and the installation waits for it to end; a note that does not
-// end in time stops the installation with a message instead. A note closed
-// so is remembered (NOTEWASRUNNING), and the package starts the installed
-// note again at the end: the user had it running.
+// is replaced or removed, a running note, found by the mark its application
+// window carries for a later start, is asked to close the normal way
+// (WM_CLOSE to that window), so that it saves its text as at any close, and
+// the installation waits for it to end; a note that does not end in time
+// stops the installation with a message instead. A note closed so is
+// remembered (NOTEWASRUNNING), and the package starts the installed note
+// again at the end: the user had it running.
 #include <windows.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -14,11 +15,11 @@
 #include <vector>
 
 #include "base/scoped_handle.h"
+#include "base/window.h"
 
 namespace {
 
 const DWORD kCloseTimeoutMs = 15000;
-const char kApplicationClass[] = "TApplication";
 const char kProgramName[] = "Tarvissel.exe";
 const char kNoteWasRunning[] = "NOTEWASRUNNING";
 const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
@@ -37,7 +38,7 @@ std::string imagePath(DWORD processId) {
     const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     char path[MAX_PATH * 2];
     DWORD size = sizeof path;
-    if (!process.get() || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return std::string();
+    if (!process || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return std::string();
     return std::string(path, size);
 }
 
@@ -53,9 +54,7 @@ struct Search {
 
 BOOL CALLBACK collectNote(HWND window, LPARAM context) {
     Search& search = *reinterpret_cast<Search*>(context);
-    char className[sizeof kApplicationClass + 1];
-    if (!GetClassNameA(window, className, sizeof className) || lstrcmpA(className, kApplicationClass) != 0)
-        return TRUE;
+    if (!GetPropA(window, kRunningNoteProperty)) return TRUE;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     if (lstrcmpiA(imagePath(processId).c_str(), search.program.c_str()) == 0)
@@ -73,7 +72,7 @@ std::vector<RunningNote> notesRunningFrom(const std::string& folder) {
 
 void closeAndWait(const RunningNote& note) {
     const KernelHandle process(OpenProcess(SYNCHRONIZE, FALSE, note.processId));
-    if (!process.get()) return;  // ended meanwhile
+    if (!process) return;  // ended meanwhile
     PostMessageA(note.application, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.get(), kCloseTimeoutMs) != WAIT_OBJECT_0) throw std::runtime_error(kStillRunning);
 }
