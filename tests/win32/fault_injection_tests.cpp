@@ -25,8 +25,8 @@
 #include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/files.h"
 #include "tests/win32/support/message_box.h"
-#include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/test_host.h"
 #include "tests/win32/support/wait.h"
@@ -134,7 +134,7 @@ TEST_F(FaultInjection, AValueOfAnotherTypeOrNoNumberStopsTheRestoreThere) {
     storeComplete();
     writeRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, "left", REG_DWORD, std::string(4, '\x01'));
     EXPECT_EQ(start(), Texts{"'left' 的数据类型是无效的."});
-    EXPECT_EQ(geometryOf(note()), (Geometry{263, 200, 188, 89}));
+    EXPECT_EQ(geometryOf(note()), (Bounds{263, 200, 188, 89}));
     end();
 
     storeComplete();
@@ -143,7 +143,7 @@ TEST_F(FaultInjection, AValueOfAnotherTypeOrNoNumberStopsTheRestoreThere) {
     application_ = std::make_unique<TApplication>();
     application_->CreateForm<TForm1>();
     EXPECT_EQ(again.texts(), Texts{"'12 ' 不是一个有效的整形值."});
-    EXPECT_EQ(geometryOf(note()), (Geometry{300, 200, 188, 89}));
+    EXPECT_EQ(geometryOf(note()), (Bounds{300, 200, 188, 89}));
     application_.reset();
     EXPECT_EQ(again.stop().size(), 1u);
     EXPECT_EQ(readSettingsString("height"), "89");

@@ -45,18 +45,9 @@ const std::string kSignedMsi = windowsPath(TARVISSEL_SIGNED_MSI);
 class Msiexec {
 public:
     Msiexec(const std::string& arguments, const std::string& userInterface)
-        : command_("msiexec.exe " + arguments + " " + userInterface) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        if (!CreateProcessA(nullptr, &command_[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &info_))
-            ADD_FAILURE() << "cannot start " << command_ << ", error " << GetLastError();
-    }
+        : command_("msiexec.exe " + arguments + " " + userInterface), process_("", command_) {}
     ~Msiexec() {
-        if (!info_.hProcess) return;
-        TerminateProcess(info_.hProcess, 1);
-        CloseHandle(info_.hThread);
-        CloseHandle(info_.hProcess);
+        if (process_.started()) TerminateProcess(process_.handle(), 1);
     }
     Msiexec(const Msiexec&) = delete;
     Msiexec& operator=(const Msiexec&) = delete;
@@ -64,27 +55,24 @@ public:
     // Its message box, waited for (bounded); null once it ended without one.
     HWND messageBox() const {
         HWND box = nullptr;
-        waitUntil([&] { return (box = waitForMessageBox(info_.dwProcessId, 0)) || ended(); },
+        waitUntil([&] { return (box = waitForMessageBox(process_.id(), 0)) || ended(); },
                   kInstallerTimeoutMs);
         return box;
     }
 
     // Its exit code (0 success, 1603 a failed installation) once it ended.
     DWORD exitCode() const {
-        DWORD code = ~0u;
-        if (!info_.hProcess) return code;
-        if (WaitForSingleObject(info_.hProcess, kInstallerTimeoutMs) == WAIT_OBJECT_0)
-            GetExitCodeProcess(info_.hProcess, &code);
-        else
-            ADD_FAILURE() << command_ << " did not end in time";
-        return code;
+        if (!process_.started()) return ~0u;
+        const std::optional<DWORD> code = process_.exitCodeWithin(kInstallerTimeoutMs);
+        if (!code) ADD_FAILURE() << command_ << " did not end in time";
+        return code.value_or(~0u);
     }
 
 private:
-    bool ended() const { return !info_.hProcess || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0; }
+    bool ended() const { return !process_.started() || WaitForSingleObject(process_.handle(), 0) == WAIT_OBJECT_0; }
 
     std::string command_;
-    PROCESS_INFORMATION info_{};
+    StartedProcess process_;
 };
 
 DWORD msiexec(const std::string& arguments, const std::string& userInterface = "/qn") {

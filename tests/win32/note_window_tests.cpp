@@ -10,7 +10,7 @@
 #include "base/system.h"
 #include "note/form1.h"
 #include "tests/win32/support/message_box.h"
-#include "tests/win32/support/note_geometry.h"
+#include "tests/win32/support/program.h"
 #include "tests/win32/support/raw_registry.h"
 #include "tests/win32/support/rects.h"
 #include "tests/win32/support/screen.h"
@@ -369,24 +369,14 @@ const char kDensityVariable[] = "TARVISSEL_TEST_PIXELS_PER_INCH";
 DWORD runThisProgram(const std::string& filter) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string commandLine = "\"" + std::string(path) + "\" --gtest_filter=" + filter;
     STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = GetStdHandle(STD_OUTPUT_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-        return static_cast<DWORD>(-1);
-    DWORD exitCode = static_cast<DWORD>(-2);
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    else
-        TerminateProcess(process.hProcess, exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode;
+    const StartedProcess process("", "\"" + std::string(path) + "\" --gtest_filter=" + filter, startup, true);
+    if (!process.started()) return static_cast<DWORD>(-1);
+    return process.exitCodeWithin(60000).value_or(static_cast<DWORD>(-2));
 }
 
 // At one and a half times the design density, run by PixelDensity below in
@@ -414,7 +404,7 @@ TEST_F(DenseScreen, TextAndFirstSizesScaleTheLayoutAndGripDoNot) {
     expectPixelsOf100By100NoteAt40And50();
     TestHost host;
     TForm1 described(host);
-    EXPECT_EQ(geometryOf(described), (Geometry{263, 142, 282, 134}));
+    EXPECT_EQ(geometryOf(described), (Bounds{263, 142, 282, 134}));
 }
 
 TEST(PixelDensity, TheNoteAt144PixelsPerInch) {

@@ -9,21 +9,21 @@
 #include "store/registry.h"
 #include "tests/win32/support/call_tables.h"
 #include "tests/win32/support/failures.h"
-#include "tests/win32/support/note_geometry.h"
 #include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/test_host.h"
 
 namespace {
 
 const char* const kNumberNames[] = {"top", "left", "height", "width"};
-const Geometry kFirstRun{10, 10, 100, 100};
+const Bounds kFirstRun{10, 10, 100, 100};
 
 class NoteSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override { deleteStores(); }
     void TearDown() override { deleteStores(); }
-    void storeComplete(const std::string& text, const Geometry& g) {
+    void storeComplete(const std::string& text, const Bounds& g) {
         writeCompleteStore(text, std::to_string(g.top), std::to_string(g.left), std::to_string(g.height),
                            std::to_string(g.width));
     }
@@ -109,7 +109,7 @@ TEST_F(NoteSettingsTest, ACompleteStoreRestoresTextPositionAndSize) {
     storeComplete(text, {300, 200, 180, 120});
     openAndRestore();
     EXPECT_EQ(note.Text(), text);
-    EXPECT_EQ(geometryOf(note), (Geometry{300, 200, 180, 120}));
+    EXPECT_EQ(geometryOf(note), (Bounds{300, 200, 180, 120}));
 }
 
 TEST_F(NoteSettingsTest, StoredNumbersAreReadByTheTextToIntegerRule) {
@@ -119,7 +119,7 @@ TEST_F(NoteSettingsTest, StoredNumbersAreReadByTheTextToIntegerRule) {
     writeSettingsString("height", "0x50");
     writeSettingsString("width", "$64");
     openAndRestore();
-    EXPECT_EQ(geometryOf(note), (Geometry{-1, -20, 100, 80}));
+    EXPECT_EQ(geometryOf(note), (Bounds{-1, -20, 100, 80}));
 }
 
 TEST_F(NoteSettingsTest, ABadNumberStopsTheRestoreAfterTheValuesBeforeIt) {
@@ -127,7 +127,7 @@ TEST_F(NoteSettingsTest, ABadNumberStopsTheRestoreAfterTheValuesBeforeIt) {
     writeSettingsString("left", "-$10");
     EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'-$10' 不是一个有效的整形值");
     EXPECT_EQ(note.Text(), "text");
-    EXPECT_EQ(geometryOf(note), (Geometry{kDescribed.left, 200, kDescribed.width,
+    EXPECT_EQ(geometryOf(note), (Bounds{kDescribed.left, 200, kDescribed.width,
                                           kDescribed.height}));
 }
 
@@ -136,7 +136,7 @@ TEST_F(NoteSettingsTest, AValueOfAnotherTypeStopsTheRestoreThere) {
     writeRawValue(HKEY_CURRENT_USER, kSettingsKeyPath, "height", REG_DWORD,
                   std::string("\x78\0\0\0", 4));
     EXPECT_EQ(failureOf([&] { openAndRestore(); }), "'height' 的数据类型是无效的");
-    EXPECT_EQ(geometryOf(note), (Geometry{300, 200, kDescribed.width, kDescribed.height}));
+    EXPECT_EQ(geometryOf(note), (Bounds{300, 200, kDescribed.width, kDescribed.height}));
 }
 
 TEST_F(NoteSettingsTest, AMarkedStoreFailsOnTheMissingTopAndKeepsTheDescribedNote) {
@@ -178,7 +178,7 @@ TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     OpenNoteSettings(nextKey);
     RestoreNote(nextKey, next, stored);
     EXPECT_EQ(next.Text(), "line 1\r\nline 2");
-    EXPECT_EQ(geometryOf(next), (Geometry{400, 250, 100, 100}));
+    EXPECT_EQ(geometryOf(next), (Bounds{400, 250, 100, 100}));
 }
 
 TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {

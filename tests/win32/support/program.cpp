@@ -25,52 +25,69 @@ void setNoteText(HWND note, const std::string& text) {
     SendMessageA(noteTextArea(note), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-RunningProgram::RunningProgram(int showCommand, const std::string& path) {
-    STARTUPINFOA startup{};
+StartedProcess::StartedProcess(const std::string& application, std::string commandLine, STARTUPINFOA startup,
+                               bool inheritHandles) {
     startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + path + "\"";
-    // Wine under load now and then fails a process start with an internal
-    // error before the program runs at all: that is tried again, a bounded
-    // number of times; the program's own failures are not.
     DWORD error = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        if (CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                           &info))
+        if (CreateProcessA(application.empty() ? nullptr : application.c_str(), &commandLine[0], nullptr, nullptr,
+                           inheritHandles, 0, nullptr, nullptr, &startup, &info))
             break;
         error = GetLastError();
         if (error != ERROR_INTERNAL_ERROR) break;
         Sleep(200);
     }
     if (!info.hProcess) {
-        ADD_FAILURE() << "cannot start " << path << ", error " << error;
+        ADD_FAILURE() << "cannot start " << commandLine << ", error " << error;
         return;
     }
     CloseHandle(info.hThread);
-    process_ = info.hProcess;
-    processId_ = info.dwProcessId;
+    process_.reset(info.hProcess);
+    id_ = info.dwProcessId;
+}
+
+std::optional<DWORD> StartedProcess::exitCodeWithin(DWORD timeoutMs) const {
+    if (!process_) return std::nullopt;
+    DWORD code = 0;
+    if (WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0 && GetExitCodeProcess(process_.get(), &code))
+        return code;
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), kExitTimeoutMs);
+    return std::nullopt;
+}
+
+namespace {
+
+STARTUPINFOA showing(int showCommand) {
+    STARTUPINFOA startup{};
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    return startup;
+}
+
+}  // namespace
+
+RunningProgram::RunningProgram(int showCommand, const std::string& path)
+    : process_(path, "\"" + path + "\"", showing(showCommand)) {
     // Its windows exist once it waits for input for the first time.
-    WaitForInputIdle(process_, kWindowTimeoutMs);
+    if (started()) WaitForInputIdle(process_.handle(), kWindowTimeoutMs);
 }
 
 RunningProgram::~RunningProgram() {
-    if (!process_) return;
     if (running()) kill();
-    CloseHandle(process_);
 }
 
 HWND RunningProgram::waitForNote(DWORD timeoutMs) const {
-    return waitForVisibleWindow(processId_, "TForm1", timeoutMs);
+    return waitForVisibleWindow(processId(), "TForm1", timeoutMs);
 }
 
 HWND RunningProgram::waitForApplicationWindow(DWORD timeoutMs) const {
-    return waitForTopLevelWindow(processId_, "TApplication", timeoutMs);
+    return waitForTopLevelWindow(processId(), "TApplication", timeoutMs);
 }
 
 void RunningProgram::closeNote() const {
-    postClose(findTopLevelWindow(processId_, "TForm1"));
+    postClose(findTopLevelWindow(processId(), "TForm1"));
 }
 
 void RunningProgram::postClose(HWND window) const {
@@ -79,21 +96,21 @@ void RunningProgram::postClose(HWND window) const {
 }
 
 bool RunningProgram::waitForExit(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    return started() && WaitForSingleObject(process_.handle(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 bool RunningProgram::running() const {
-    return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+    return started() && WaitForSingleObject(process_.handle(), 0) == WAIT_TIMEOUT;
 }
 
 DWORD RunningProgram::exitCode() const {
     DWORD code = STILL_ACTIVE;
-    if (process_) GetExitCodeProcess(process_, &code);
+    if (started()) GetExitCodeProcess(process_.handle(), &code);
     return code;
 }
 
 void RunningProgram::kill() {
     if (!running()) return;
-    TerminateProcess(process_, 1);
-    WaitForSingleObject(process_, kExitTimeoutMs);
+    TerminateProcess(process_.handle(), 1);
+    WaitForSingleObject(process_.handle(), kExitTimeoutMs);
 }

@@ -1,10 +1,14 @@
 #pragma once
-// Runs the real Tarvissel.exe (beside the test executable) for end-to-end
-// tests. The owner never leaves the program behind: whatever the test did,
-// a program still running when the owner goes is killed.
+// Starts processes for the tests, and runs the real Tarvissel.exe (beside
+// the test executable) for end-to-end tests. The program's owner never
+// leaves it behind: whatever the test did, a program still running when the
+// owner goes is killed.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "base/scoped_handle.h"
 
 // Bounds of the waits below, generous for a loaded machine.
 constexpr DWORD kWindowTimeoutMs = 10000;
@@ -19,6 +23,30 @@ HWND noteTextArea(HWND note);
 std::string noteText(HWND note);
 void setNoteText(HWND note, const std::string& text);
 
+// A process started for a test, its handles closed when the owner goes (the
+// process itself is left alone). Wine under load now and then fails a start
+// with an internal error before the program runs at all: that is tried
+// again, a bounded number of times; the program's own failures are not. A
+// start that fails for good fails the test.
+class StartedProcess {
+public:
+    // The program named by `application`, or when that is empty the first
+    // word of the command line, as CreateProcess finds it.
+    StartedProcess(const std::string& application, std::string commandLine, STARTUPINFOA startup = {},
+                   bool inheritHandles = false);
+
+    bool started() const { return static_cast<bool>(process_); }
+    HANDLE handle() const { return process_.get(); }
+    DWORD id() const { return id_; }
+    // The exit code once it ended within the time; nothing when it did not,
+    // and it is then ended.
+    std::optional<DWORD> exitCodeWithin(DWORD timeoutMs) const;
+
+private:
+    KernelHandle process_;
+    DWORD id_ = 0;
+};
+
 class RunningProgram {
 public:
     // Starts the program (by default the built one; an installed copy, say)
@@ -29,8 +57,8 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
-    bool started() const { return process_ != nullptr; }
-    DWORD processId() const { return processId_; }
+    bool started() const { return process_.started(); }
+    DWORD processId() const { return process_.id(); }
 
     // The note: the top-level window of class "TForm1" (waits for it to
     // exist and to be visible).
@@ -53,6 +81,5 @@ public:
     void kill();
 
 private:
-    HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
+    StartedProcess process_;
 };

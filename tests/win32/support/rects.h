@@ -1,10 +1,13 @@
 #pragma once
-// Windows' rectangles as the tests read and compare them.
+// Places and sizes as the tests read and compare them: windows' rectangles
+// and the note's bounds as the store keeps them, all as the product's
+// Bounds (left, top, width, height).
 #include <windows.h>
 
 #include <ostream>
 
 #include "note/layout_rule.h"
+#include "store/note_settings.h"
 
 inline int widthOf(const RECT& r) {
     return r.right - r.left;
@@ -37,3 +40,8 @@ inline Bounds boundsInParent(HWND child) {
 inline std::ostream& operator<<(std::ostream& out, const Bounds& b) {
     return out << "left " << b.left << " top " << b.top << ' ' << b.width << " x " << b.height;
 }
+
+inline Bounds geometryOf(const StoredNote& note) { return {note.Left(), note.Top(), note.Width(), note.Height()}; }
+
+// Where and how large the note is before anything is restored.
+constexpr Bounds kDescribed{263, 142, 188, 89};
