@@ -10,6 +10,7 @@ target_link_options(close_note PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
 target_link_libraries(close_note PRIVATE static_runtime msi)
 # It shares the product's owners and the running note's mark (base/).
 target_include_directories(close_note PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(close_note PRIVATE tarvissel_code)
 
 set(make_msi ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-msi)
 set(msi_sources ${make_msi} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/tarvissel.wxs

@@ -1,6 +1,22 @@
 # Unit tests of the platform-free rules, on the build machine.
 find_package(GTest REQUIRED)
-file(GLOB native_test_sources CONFIGURE_DEPENDS tests/native/*.cpp)
+set(native_test_sources
+  tests/native/access_keys_test.cpp
+  tests/native/copy_names_test.cpp
+  tests/native/dbcs_test.cpp
+  tests/native/dword_size_test.cpp
+  tests/native/error_text_test.cpp
+  tests/native/failure_test.cpp
+  tests/native/filter_test.cpp
+  tests/native/grip_test.cpp
+  tests/native/key_path_test.cpp
+  tests/native/layout_rule_test.cpp
+  tests/native/menu_items_test.cpp
+  tests/native/menu_point_test.cpp
+  tests/native/shortcut_test.cpp
+  tests/native/text_to_int_test.cpp
+  tests/native/title_rule_test.cpp
+)
 add_executable(native_tests ${native_test_sources})
 target_link_libraries(native_tests PRIVATE rules GTest::gtest GTest::gtest_main)
 # Test code is built for compile time; the rules it tests keep their
@@ -28,7 +44,7 @@ if(HAVE_SANITIZERS)
   # with file and line at a fraction of -O3 -g's compile time.
   target_compile_options(native_tests_sanitized PRIVATE ${sanitizers} -O1 -g1)
   target_link_options(native_tests_sanitized PRIVATE ${sanitizers})
-  target_link_libraries(native_tests_sanitized PRIVATE GTest::gtest GTest::gtest_main)
+  target_link_libraries(native_tests_sanitized PRIVATE tarvissel_code GTest::gtest GTest::gtest_main)
   target_compile_definitions(native_tests_sanitized PRIVATE ${guide_definition})
   add_test(NAME native.sanitized COMMAND native_tests_sanitized)
   set_tests_properties(native.sanitized PROPERTIES TIMEOUT 120)

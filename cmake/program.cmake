@@ -1,13 +1,27 @@
-# The Win32 program: every source of the program folders that is not
-# a platform-free rule goes into tarvissel_core, which the program and the
-# in-process Win32 tests share.
+# The Win32 program: the sources of the program folders that call the
+# platform (the platform-free rules are the `rules` library) go into
+# tarvissel_core, which the program and the in-process Win32 tests share;
+# the entry is the program's own.
 enable_language(RC)
-file(GLOB core_sources CONFIGURE_DEPENDS
-  base/*.cpp app/*.cpp note/*.cpp store/*.cpp export/*.cpp commands/*.cpp)
-list(REMOVE_ITEM core_sources ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
-foreach(rule ${RULE_SOURCES})
-  list(REMOVE_ITEM core_sources ${CMAKE_CURRENT_SOURCE_DIR}/${rule})
-endforeach()
+set(core_sources
+  base/monitors.cpp
+  base/system.cpp
+  base/task_windows.cpp
+  base/window.cpp
+  store/note_settings.cpp
+  store/registry.cpp
+  export/daily_copies.cpp
+  export/save_dialog.cpp
+  export/text_file.cpp
+  commands/menu.cpp
+  note/form1.cpp
+  note/image.cpp
+  note/memo.cpp
+  note/panel.cpp
+  app/application.cpp
+  app/report_error.cpp
+  app/single_instance.cpp
+)
 
 # Every program of the tree: a static runtime, so that an .exe or DLL needs
 # only system DLLs.

@@ -3,3 +3,4 @@
 include(${CMAKE_CURRENT_LIST_DIR}/rule-lists.cmake)
 add_library(rules STATIC ${RULE_SOURCES})
 target_include_directories(rules PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(rules PUBLIC tarvissel_code)

@@ -13,8 +13,19 @@ if(WIN32 AND NOT TARGET gtest)
   target_include_directories(gtest SYSTEM PUBLIC ${gtest_dir}/include PRIVATE ${gtest_dir})
   add_library(gtest_main STATIC ${gtest_dir}/src/gtest_main.cc)
   target_link_libraries(gtest_main PUBLIC gtest)
-  file(GLOB support_sources CONFIGURE_DEPENDS tests/win32/support/*.cpp)
-  add_library(win32_test_support STATIC ${support_sources})
+  add_library(win32_test_support STATIC
+    tests/win32/support/call_tables.cpp
+    tests/win32/support/files.cpp
+    tests/win32/support/in_process_note.cpp
+    tests/win32/support/input.cpp
+    tests/win32/support/message_box.cpp
+    tests/win32/support/program.cpp
+    tests/win32/support/raw_registry.cpp
+    tests/win32/support/screen.cpp
+    tests/win32/support/settings_key.cpp
+    tests/win32/support/test_locale.cpp
+    tests/win32/support/wait.cpp
+    tests/win32/support/windows_of_process.cpp)
   target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest)
   # Test code is built for compile time, not speed (the program's own code
   # keeps its optimisation), and every test shares one precompiled header
