@@ -1,4 +1,9 @@
 # The Win32 test executables (see cmake/win32-tests.cmake).
+if(WIN32)
+  # The probe scripts/run-note asks for the note's window.
+  add_executable(note_window tests/win32/note_window.cpp)
+  target_link_libraries(note_window PRIVATE tarvissel_code static_runtime)
+endif()
 tarvissel_win32_test(support_tests SOURCES tests/win32/support_test.cpp LOCALES zh C)
 tarvissel_win32_test(resource_tests SOURCES tests/win32/resource_test.cpp WITH_RESOURCES)
 tarvissel_win32_test(smoke_tests SOURCES tests/win32/smoke_test.cpp)
