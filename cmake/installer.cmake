@@ -7,10 +7,9 @@ set_target_properties(close_note PROPERTIES PREFIX "")
 target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=${WINDOWS_MINIMUM_WINNT})
 # Windows Installer looks the entry up by its plain name, also in a 32-bit DLL.
 target_link_options(close_note PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
-target_link_libraries(close_note PRIVATE static_runtime msi)
 # It shares the product's owners and the running note's mark (base/).
 target_include_directories(close_note PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(close_note PRIVATE tarvissel_code)
+target_link_libraries(close_note PRIVATE static_runtime msi tarvissel_code)
 
 set(make_msi ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-msi)
 set(msi_sources ${make_msi} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/tarvissel.wxs
