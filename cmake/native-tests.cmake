@@ -13,6 +13,7 @@ set(native_test_sources
   tests/native/layout_rule_test.cpp
   tests/native/menu_items_test.cpp
   tests/native/menu_point_test.cpp
+  tests/native/save_schedule_test.cpp
   tests/native/shortcut_test.cpp
   tests/native/text_to_int_test.cpp
   tests/native/title_rule_test.cpp

@@ -9,6 +9,7 @@ set(RULE_SOURCES
   note/grip.cpp
   note/view_rule.cpp
   store/registry_rules.cpp
+  store/save_schedule.cpp
   export/file_names.cpp
   commands/shortcut.cpp
   commands/access_keys.cpp
@@ -16,4 +17,4 @@ set(RULE_SOURCES
 )
 # The rules with a fuzz target: tests/fuzz/<rule>_fuzz.cpp, seeds in
 # tests/fuzz/corpus/<rule>.
-set(FUZZED_RULES text_to_int title_rule error_text filter access_keys shortcut)
+set(FUZZED_RULES text_to_int title_rule error_text filter access_keys shortcut save_schedule)

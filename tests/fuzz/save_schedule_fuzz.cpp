@@ -1,0 +1,103 @@
+// The save schedule driven by random changes, pauses, deactivations, ends
+// of moves, suspends, failed writes and the close, its timer served when it
+// is due, against a plain record of what is not yet written: no change
+// waits more than two seconds while writes succeed, a failed write is tried
+// again two seconds later, and no write is made for nothing.
+#include <algorithm>
+#include <optional>
+
+#include "store/save_schedule.h"
+#include "tests/fuzz/fuzz_input.h"
+
+namespace {
+
+using Ms = SaveSchedule::Ms;
+
+struct Reference {
+    std::optional<Ms> unwrittenSince;  // the first change not yet written
+    SaveScope failed = SaveScope::None;  // a failed write not yet covered
+    std::optional<Ms> lastFailure;
+
+    SaveScope dueOnTimer() const {
+        if (failed == SaveScope::All) return SaveScope::All;
+        return unwrittenSince || failed == SaveScope::Text ? SaveScope::Text : SaveScope::None;
+    }
+    void written(SaveScope scope, bool succeeded, Ms now) {
+        if (!succeeded) {
+            failed = std::max(failed, scope);
+            lastFailure = now;
+            return;
+        }
+        unwrittenSince.reset();  // every write takes the text
+        if (scope >= failed) failed = SaveScope::None;
+    }
+    void checkPromisesAt(Ms now) const {
+        if (unwrittenSince && (!lastFailure || *lastFailure < *unwrittenSince))
+            FUZZ_CHECK(now - *unwrittenSince <= SaveSchedule::kDeadline);
+        if (failed != SaveScope::None || (unwrittenSince && lastFailure && *lastFailure >= *unwrittenSince))
+            FUZZ_CHECK(now - *lastFailure <= SaveSchedule::kDeadline);
+    }
+};
+
+class Driver {
+public:
+    explicit Driver(FuzzInput& input) : input_(input) {}
+
+    void step() {
+        switch (input_.byte() % 6) {
+            case 0:
+                schedule_.TextChanged(now_);
+                if (!reference_.unwrittenSince) reference_.unwrittenSince = now_;
+                break;
+            case 1: advance(input_.word() % 3001); break;
+            case 2: write(schedule_.Now()); break;  // deactivation, end of a move, suspend
+            case 3: failing_ = !failing_; break;
+            default: advance(input_.byte()); break;
+        }
+    }
+    void close() {
+        schedule_.Closing();
+        schedule_.TextChanged(now_);
+        FUZZ_CHECK(!schedule_.Deadline() && schedule_.Now() == SaveScope::None);
+        FUZZ_CHECK(schedule_.DueAt(now_ + 100000) == SaveScope::None);
+    }
+
+private:
+    // The timer fires at each deadline up to `now_ + pause`.
+    void advance(Ms pause) {
+        const Ms until = now_ + pause;
+        while (const auto deadline = schedule_.Deadline()) {
+            if (*deadline > until) break;
+            now_ = std::max(now_, *deadline);
+            reference_.checkPromisesAt(now_);
+            const SaveScope due = schedule_.DueAt(now_);
+            FUZZ_CHECK(due != SaveScope::None);
+            FUZZ_CHECK(due == reference_.dueOnTimer());
+            write(due);
+        }
+        now_ = until;
+        reference_.checkPromisesAt(now_);
+        FUZZ_CHECK(schedule_.DueAt(now_) == SaveScope::None);
+    }
+    void write(SaveScope scope) {
+        const bool succeeded = !failing_ || input_.byte() & 1;
+        reference_.written(scope, succeeded, now_);
+        schedule_.Written(scope, succeeded, now_);
+    }
+
+    FuzzInput& input_;
+    SaveSchedule schedule_;
+    Reference reference_;
+    Ms now_ = 0;
+    bool failing_ = false;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput input(data, size);
+    Driver driver(input);
+    while (!input.empty()) driver.step();
+    driver.close();
+    return 0;
+}
