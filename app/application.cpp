@@ -45,6 +45,21 @@ std::vector<HWND> windowsOwnedBy(HWND owner) {
     return owned.windows;
 }
 
+BOOL CALLBACK cancelDialog(HWND window, LPARAM) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+// The menu, the save dialog or an error box waiting for the user runs a
+// loop of its own, which would keep the run from ending: each is closed
+// unanswered, as Esc would, and its loop returns.
+void closeWhatWaitsForTheUser() {
+    EndMenu();
+    EnumThreadWindows(GetCurrentThreadId(), cancelDialog, 0);
+}
+
 }  // namespace
 
 RestartApi& restartApi() {
@@ -62,6 +77,7 @@ std::string ComputeApplicationTitle() {
 TApplication::TApplication() { CreateHandle(); }
 
 TApplication::~TApplication() {
+    closing_ = true;
     for (HWND window : windowsOwnedBy(handle_)) ShowWindow(window, SW_HIDE);
     if (mainForm_) {
         mainForm_->Hide();
@@ -167,10 +183,18 @@ void TApplication::RestoreTopMosts() {
 }
 
 void TApplication::SessionEnding() {
+    terminated_ = closing_ = true;
+    closeWhatWaitsForTheUser();
     // The platform may end the process as soon as this notification returns:
     // save what the user typed now, not at the shut-down that may never come.
-    if (mainForm_) guarded(*this, [this] { mainForm_->SaveSettings(); });
-    terminated_ = closing_ = true;
+    // A failure is not shown: a box would hold the session's end, and no one
+    // is there to answer it.
+    if (mainForm_) {
+        try {
+            mainForm_->SaveOnClose();
+        } catch (...) {
+        }
+    }
     // The loop waits for a posted message: where the process is left to end
     // by itself (an installer or an update closing the note), it must not
     // wait for the user's next key.

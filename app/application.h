@@ -55,6 +55,7 @@ public:
     // quit message is fetched.
     void Terminate() override;
     bool Terminated() const { return terminated_; }
+    bool Closing() const override { return closing_; }
 
     HWND Handle() const override { return handle_; }
     // The title, read back from the application window's text.

@@ -459,7 +459,7 @@ double typeOneKey(HWND textArea) {
 }
 
 // Keys typed one after another at the end of a stored note, by the note and
-// by the same-work program (which saves on the same timer), in rounds that
+// by the same-work program (which saves on the same schedule), in rounds that
 // alternate between them so that both meet the same machine.
 void measureTyping(const std::vector<const Program*>& programs, std::size_t size, int keys) {
     const int kRounds = 6;
@@ -514,11 +514,11 @@ void measureBackgroundSaves(const std::vector<std::size_t>& sizes, int pairs) {
             SendMessageA(textArea, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("a"));
         };
         typeOne();
-        form.SaveTimer();  // the day's copy, if one is due, is not what is timed
+        form.FormDeactivate();  // the day's copy, if one is due, is not what is timed
         for (int pair = 0; pair < pairs; ++pair) {
             typeOne();
             const double start = nowMs();
-            form.SaveTimer();
+            form.FormDeactivate();
             record("background save " + sizeName(size), "note", pair, "save_ms", nowMs() - start);
         }
     }

@@ -10,7 +10,8 @@
 // It also answers the menu's command identifiers as the note does, for the
 // long session: colours, fonts, opacity, alignment (re-creating the EDIT)
 // and select all; and like the note it writes a changed text two seconds
-// after the last change (one timer, restarted by every change).
+// after its first change not yet written (one timer, which later changes
+// do not restart).
 #include <windows.h>
 
 #include <cstdlib>
@@ -33,6 +34,7 @@ struct Note {
     DWORD alignment = ES_LEFT;
     bool painted = false;
     std::string stored;  // the text as last read or written
+    bool saveDue = false;  // the timer runs for a change not yet written
 } note;
 
 HKEY openKey(HKEY base, const char* name, bool create) {
@@ -156,13 +158,15 @@ LRESULT CALLBACK noteProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
             SetBkColor(reinterpret_cast<HDC>(wParam), note.colour);
             return reinterpret_cast<LRESULT>(note.brush);
         case WM_COMMAND:
-            if (HIWORD(wParam) == EN_CHANGE)
-                SetTimer(window, 1, 2000, nullptr);
-            else
+            if (HIWORD(wParam) == EN_CHANGE) {
+                if (!note.saveDue) SetTimer(window, 1, 2000, nullptr);
+                note.saveDue = true;
+            } else
                 command(wParam);
             return 0;
         case WM_TIMER:
             KillTimer(window, 1);
+            note.saveDue = false;
             if (editText() != note.stored) writeValue("max", note.stored = editText());
             return 0;
         case WM_CLOSE:

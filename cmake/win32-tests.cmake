@@ -26,7 +26,7 @@ if(WIN32 AND NOT TARGET gtest)
     tests/win32/support/test_locale.cpp
     tests/win32/support/wait.cpp
     tests/win32/support/windows_of_process.cpp)
-  target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest)
+  target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest shell32)
   # Test code is built for compile time, not speed (the program's own code
   # keeps its optimisation), and every test shares one precompiled header
   # of the platform's and GoogleTest's headers: both builds' tests compile

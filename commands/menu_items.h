@@ -25,8 +25,8 @@ public:
     // The text centred, or aligned left.
     virtual void SetCentred(bool centred) = 0;
     virtual void SelectAll() = 0;
-    // Writes the note's text to a text file.
-    virtual void Save() = 0;
+    // Exports the note's text to a text file.
+    virtual void ExportText() = 0;
     // A close request: ends the program through the shut-down sequence.
     virtual void Close() = 0;
 
@@ -98,7 +98,7 @@ public:
 };
 
 // The handlers: each asks one operation of the note.
-inline void N1Click(TNoteCommands& c) { c.note.Save(); }
+inline void N1Click(TNoteCommands& c) { c.note.ExportText(); }
 inline void N2Click(TNoteCommands& c) { c.note.SetNoteColour(ColourChoice::CreamYellow); }
 inline void N3Click(TNoteCommands& c) { c.note.SetNoteColour(ColourChoice::Pink); }
 inline void N4Click(TNoteCommands& c) { c.note.SetNoteColour(ColourChoice::GrassGreen); }

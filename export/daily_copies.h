@@ -1,17 +1,19 @@
 #pragma once
-// A copy a day of the note's text as it was before the day's first save, in
-// %LOCALAPPDATA%\Vessan\Tarvissel\YYYY-MM-DD.txt, the newest seven kept: a
-// mistaken select-all-and-delete is saved within seconds, and this is how
-// the text before it comes back. A copy that cannot be written changes
-// nothing else and is not reported: the note's own store is what matters.
+// A copy a day of the text the store held before the day's first save
+// replaced it, in the user's local application data folder
+// (Vessan\Tarvissel\YYYY-MM-DD.txt), the newest seven kept: a mistaken
+// select-all-and-delete is saved within seconds, and this is how the text
+// before it comes back. A copy that cannot be written changes nothing else
+// and is not reported: the note's own store is what matters.
 #include <string>
 
 class DailyCopies {
 public:
     // True until today's copy has been kept, by this run or an earlier one.
     bool Due() const;
-    // Writes the text as today's copy unless there is one, then removes all
-    // but the newest seven. An empty text is no copy worth keeping.
+    // Writes the text as today's copy unless there is one, whole or not at
+    // all, then removes all but the newest seven (never today's). An empty
+    // text is no copy worth keeping.
     void Keep(const std::string& text);
 
 private:

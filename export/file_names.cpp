@@ -34,10 +34,12 @@ bool isDailyCopyName(const std::string& name) {
     return true;
 }
 
-std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept) {
+std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept,
+                                            const std::string& today) {
     names.erase(std::remove_if(names.begin(), names.end(), [](const std::string& name) { return !isDailyCopyName(name); }),
                 names.end());
     std::sort(names.begin(), names.end());
     names.resize(names.size() > kept ? names.size() - kept : 0);
+    names.erase(std::remove(names.begin(), names.end(), today), names.end());
     return names;
 }

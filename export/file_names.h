@@ -16,5 +16,7 @@ std::string platformFilter(const std::string& filter, const LeadBytes& lead);
 std::string dailyCopyName(int year, int month, int day);
 bool isDailyCopyName(const std::string& name);
 // Of the names in the folder, the daily copies older than the newest
-// `kept` ones; other names are never among them.
-std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept);
+// `kept` ones; other names and today's copy are never among them, whatever
+// the clock said when the others were made.
+std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept,
+                                            const std::string& today);

@@ -84,7 +84,7 @@ bool TSaveDialog::Execute(HWND applicationWindow, HWND form) {
     return confirmed;
 }
 
-void SaveText(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text) {
+void ExportToChosenFile(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text) {
     if (dialog.FileName.empty() && !dialog.Execute(applicationWindow, form)) return;
     WriteTextFile(dialog.FileName, text);
 }

@@ -20,8 +20,8 @@ public:
     bool Execute(HWND applicationWindow, HWND form);
 };
 
-// The Save command: writes the note's text to the file chosen in the
+// The Save command, the export of the note's text to the file chosen in the
 // dialog. The first confirmed dialog of the run fixes the file; every later
 // Save writes there without asking, even after a failed write. A cancelled
 // dialog writes nothing.
-void SaveText(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text);
+void ExportToChosenFile(TSaveDialog& dialog, HWND applicationWindow, HWND form, const std::string& text);

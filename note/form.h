@@ -12,6 +12,8 @@ public:
     virtual HWND Handle() const = 0;
     // Asks the event loop to end.
     virtual void Terminate() = 0;
+    // True from the close request on: the run is ending.
+    virtual bool Closing() const = 0;
 
 protected:
     ~FormHost() = default;
@@ -27,9 +29,9 @@ public:
     virtual void FormCreate() = 0;
     // The shut-down step: once, after the form is hidden.
     virtual void FormDestroy() = 0;
-    // The session ends and the process may end with it: keep what the user
-    // has now.
-    virtual void SaveSettings() = 0;
+    // The close save, once per run: at the session's end, whose notice may
+    // be the last thing the process does, else in FormDestroy.
+    virtual void SaveOnClose() = 0;
     virtual void Show(int showCommand) = 0;
     virtual void Hide() = 0;
     // A close request: ends the program through the shut-down sequence.

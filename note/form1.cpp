@@ -1,6 +1,26 @@
 // The note's window: TForm1's window procedure and the handlers it
 // dispatches to, from creation to shut-down, with the operations the
 // commands and the store call.
+//
+// The messages it handles, and what each saves:
+//   WM_NCHITTEST       FormHitTest: the margin moves, the grip sizes
+//   WM_DPICHANGED      FormDpiChanged: the suggested place, the font
+//   WM_SYSCOLORCHANGE, WM_SETTINGCHANGE
+//                      FollowHighContrast
+//   WM_SIZE            Resized, FormResize: the layout rule
+//   WM_ERASEBKGND, WM_PAINT, WM_CTLCOLOREDIT
+//                      the margin, the grip picture, the text area's colours
+//   WM_COMMAND         a menu item's command (N1Click ...); the text area's
+//                      EN_CHANGE: MemoChange starts the text's deadline
+//   WM_TIMER           SaveTimer: the save timer only; saves the text (and
+//                      whatever the store may lack) at its deadline
+//   WM_ACTIVATE        FormDeactivate: saves everything that changed
+//   WM_EXITSIZEMOVE    FormExitSizeMove: saves everything that changed
+//   WM_POWERBROADCAST  FormSuspend: saves everything that changed, flushed
+//   WM_SETFOCUS        FocusActiveControl
+//   WM_CLOSE           Close: the application ends the run, and FormDestroy
+//                      makes the close save (SaveOnClose)
+//   WM_QUERYENDSESSION yes; the application window handles the session's end
 #include "note/form1.h"
 
 #include <windowsx.h>
@@ -34,9 +54,8 @@ static_assert(kHitCaption == HTCAPTION && kHitBottomRight == HTBOTTOMRIGHT,
               "the grip rule answers with the platform's hit-test codes");
 
 const UINT_PTR kSaveTimer = 1;
-// Long enough that a typist's pauses between words write nothing, short
-// enough that little is lost.
-const UINT kTextSaveDelayMs = 2000;
+
+SaveSchedule::Ms now() { return static_cast<SaveSchedule::Ms>(GetTickCount64()); }
 
 void registerClass() {
     WNDCLASSA windowClass{};
@@ -123,8 +142,8 @@ void TForm1::CreateParts() {
     for (int i = 0; i < 4; ++i) panels[i]->CreateHandle(handle_, i + 1);
     DockPanels();
     if (stayInFront_) placeInBand(handle_, HWND_TOPMOST);
-    // A text change not yet saved waits on the new window's timer.
-    if (textSavePending_) MemoChange();
+    // A change not yet saved waits on the new window's timer.
+    ArmSaveTimer();
 }
 
 void TForm1::DestroyHandle() {
@@ -171,7 +190,7 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) == EN_CHANGE && reinterpret_cast<HWND>(lParam) == Memo1.Handle()) MemoChange();
             return 0;
         case WM_TIMER:
-            SaveTimer();
+            if (wParam == kSaveTimer) SaveTimer();
             return 0;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) FormDeactivate();
@@ -332,7 +351,7 @@ void TForm1::RestoreSettings() {
     TMemo::DeferredUpdate oneWrap(Memo1);
     DeferredBounds oneMove(*this);
     try {
-        RestoreNote(*SettingsKey, *this, stored_);
+        RestoreNote(*SettingsKey, *this, held_);
     } catch (...) {
         KeepInView();
         throw;
@@ -340,57 +359,72 @@ void TForm1::RestoreSettings() {
     KeepInView();
 }
 
-void TForm1::FormDestroy() { SaveSettings(); }
+void TForm1::FormDestroy() { SaveOnClose(); }
 
-void TForm1::SaveSettings() {
-    if (!SettingsKey) return;
-    KeepDailyCopy();
-    SaveNote(*SettingsKey, *this);
+// Once: a close by Windows saves at its notice, before the shut-down step.
+void TForm1::SaveOnClose() {
+    if (savedOnClose_ || !SettingsKey) return;
+    savedOnClose_ = true;
+    saveSchedule_.Closing();
+    ArmSaveTimer();
+    WriteNoteOnClose(*SettingsKey, *this, held_);
 }
 
 // --- Saves while the note runs ---
 
 void TForm1::MemoChange() {
-    textSavePending_ = true;
-    SetTimer(handle_, kSaveTimer, kTextSaveDelayMs, nullptr);
+    saveSchedule_.TextChanged(now());
+    ArmSaveTimer();
 }
 
 // A move or resize may still be going on: its place is saved at its end.
-void TForm1::SaveTimer() { SaveChanges(SavedValues::Text); }
+void TForm1::SaveTimer() { SaveWhatChanged(saveSchedule_.DueAt(now())); }
 
-void TForm1::FormDeactivate() { SaveChanges(SavedValues::All); }
+// Hidden for the close, the note leaves its saving to the close save.
+void TForm1::FormDeactivate() {
+    if (!host_.Closing()) SaveWhatChanged(saveSchedule_.Now());
+}
 
-void TForm1::FormExitSizeMove() { SaveChanges(SavedValues::All); }
+void TForm1::FormExitSizeMove() { SaveWhatChanged(saveSchedule_.Now()); }
 
 // A battery that runs flat while the machine sleeps loses nothing.
 void TForm1::FormSuspend() {
-    SaveChanges(SavedValues::All);
+    SaveWhatChanged(saveSchedule_.Now());
     if (SettingsKey) SettingsKey->FlushKey();
 }
 
-void TForm1::SaveChanges(SavedValues which) {
-    if (textSavePending_) KillTimer(handle_, kSaveTimer);
-    textSavePending_ = false;
-    if (!SettingsKey) return;
-    try {
-        KeepDailyCopy();
-        if (SaveChangedValues(*SettingsKey, *this, stored_, which)) backgroundSaveFailed_ = false;
-    } catch (const std::exception& failure) {
-        // A key deleted or denied while the note runs would otherwise bring
-        // a box at every pause; the text stays in the note, the next change
-        // and the close try again.
-        if (backgroundSaveFailed_) return;
-        backgroundSaveFailed_ = true;
-        host_.ReportFailure(failure);
+void TForm1::SaveWhatChanged(SaveScope scope) {
+    if (scope == SaveScope::None || !SettingsKey) {
+        ArmSaveTimer();
+        return;
     }
+    std::string failure;
+    bool written = false;
+    try {
+        written = WriteChangedValues(*SettingsKey, *this, held_, scope);
+    } catch (const std::exception& raised) {
+        failure = raised.what();
+    }
+    saveSchedule_.Written(scope, failure.empty(), now());
+    ArmSaveTimer();
+    if (written) backgroundSaveFailed_ = false;
+    // A store denied while the note runs would otherwise bring a box at
+    // every try; the text stays in the note, and is tried again. The box
+    // comes last: the timer runs on while it is open.
+    if (failure.empty() || backgroundSaveFailed_) return;
+    backgroundSaveFailed_ = true;
+    host_.ReportFailure(Failure(failure));
 }
 
-// The text the store holds is kept as the day's copy before the day's
-// first save replaces it.
-void TForm1::KeepDailyCopy() {
-    if (!dailyCopies_.Due()) return;
-    const auto held = stored_.find("max");
-    if (held != stored_.end() && held->second != Text()) dailyCopies_.Keep(held->second);
+void TForm1::ArmSaveTimer() {
+    if (!handle_) return;
+    const auto deadline = saveSchedule_.Deadline();
+    if (!deadline) {
+        KillTimer(handle_, kSaveTimer);
+        return;
+    }
+    const SaveSchedule::Ms wait = *deadline - now();
+    SetTimer(handle_, kSaveTimer, static_cast<UINT>(wait > 0 ? wait : 0), nullptr);
 }
 
 // --- The keyboard and the menu ---
@@ -467,7 +501,7 @@ void TForm1::SetAlignment(Alignment alignment) {
 
 void TForm1::SelectAll() { Memo1.SelectAll(); }
 
-void TForm1::Save() { SaveText(SaveDialog1, host_.Handle(), handle_, Text()); }
+void TForm1::ExportText() { ExportToChosenFile(SaveDialog1, host_.Handle(), handle_, Text()); }
 
 // --- What the store restores and saves: the text, and the window's outer
 // bounds, kept as left, top, width and height, never as edges: a stored

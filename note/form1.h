@@ -56,15 +56,16 @@ public:
     // Event handlers.
     void FormCreate() override;
     void FormDestroy() override;
-    // Writes text, position and size to the settings store.
-    void SaveSettings() override;
+    // The close save: text, position and size, once per run.
+    void SaveOnClose() override;
     void FormResize();
     int FormHitTest(LPARAM screenPoint);
     // Saves while the note runs, so that a crash, a power cut or a killed
-    // process loses at most the last two seconds of typing: the text two
-    // seconds after it last changed, everything when the note loses the
-    // activation or a move or resize ends, and everything forced to disk
-    // before the machine suspends. Only what changed is written.
+    // process loses at most the last two seconds of typing, at any rhythm:
+    // the text by two seconds after its first change not yet written,
+    // everything when the note loses the activation or a move or resize
+    // ends, and everything forced to disk before the machine suspends. Only
+    // what changed (and whatever the store may lack) is written.
     void MemoChange();
     void SaveTimer();
     void FormDeactivate();
@@ -83,8 +84,8 @@ public:
     void SetAlignment(Alignment alignment);
     void SetCentred(bool centred) override { SetAlignment(centred ? Alignment::Centre : Alignment::Left); }
     void SelectAll() override;
-    // Saves the text to the file chosen in SaveDialog1.
-    void Save() override;
+    // Exports the text to the file chosen in SaveDialog1.
+    void ExportText() override;
 
     COLORREF NoteColour() const { return colour_; }
     bool StayInFront() const { return stayInFront_; }
@@ -118,6 +119,9 @@ public:
     // The text area's whole text.
     std::string Text() const override;
     void SetText(const std::string& text) override;
+    // The text a save replaces becomes the day's copy.
+    bool WantsReplacedText() const override { return dailyCopies_.Due(); }
+    void KeepReplacedText(const std::string& held) override { dailyCopies_.Keep(held); }
 
     HWND Handle() const override { return handle_; }
     void Show(int showCommand) override;
@@ -136,9 +140,11 @@ private:
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
     void RestoreSettings();
-    // Writes what changed; a failure is shown once, until a write succeeds.
-    void SaveChanges(SavedValues which);
-    void KeepDailyCopy();
+    // Writes what changed within the scope; a failure is shown once, until
+    // a write succeeds, and tried again after a pause.
+    void SaveWhatChanged(SaveScope scope);
+    // The save timer runs while something waits to be written.
+    void ArmSaveTimer();
     // A place wholly outside every monitor's work area moves into the
     // nearest one (see keptInView).
     void KeepInView();
@@ -179,8 +185,9 @@ private:
     // Created by FormCreate and held for the whole run: its key stays open
     // until the process ends.
     std::unique_ptr<TRegistry> SettingsKey;
-    StoredValues stored_;  // what the store holds, as far as this run knows
-    bool textSavePending_ = false;
+    HeldValues held_;  // what the store holds, as far as this run knows
+    SaveSchedule saveSchedule_;
     bool backgroundSaveFailed_ = false;
+    bool savedOnClose_ = false;
     DailyCopies dailyCopies_;
 };

@@ -1,20 +1,22 @@
 #include "store/note_settings.h"
 
-#include <string>
-#include <utility>
-#include <vector>
-
+#include "base/failure.h"
 #include "base/system.h"
 #include "store/registry.h"
 #include "store/registry_rules.h"
 
 namespace {
 
+const char kTextName[] = "max";
+const char kStartedName[] = "first";
+const char kStarted[] = "1";
+
 // Initialises a store that has not been marked as started: the note opens
 // small in the top-left corner with empty text; its size is designed for 96
 // pixels per inch and would be tiny on a denser screen.
-void MarkFirstRun(TRegistry& key, StoredNote& note) {
-    key.WriteString("first", "1");
+void MarkFirstRun(TRegistry& key, StoredNote& note, HeldValues& held) {
+    key.WriteString(kStartedName, kStarted);
+    held[kStartedName] = kStarted;
     note.SetTop(10);
     note.SetLeft(10);
     note.SetHeight(atScreenDensity(100));
@@ -22,28 +24,58 @@ void MarkFirstRun(TRegistry& key, StoredNote& note) {
 }
 
 // Reads a value and records what the store holds.
-std::string readRecorded(TRegistry& key, const char* name, StoredValues& stored) {
+std::string readRecorded(TRegistry& key, const char* name, HeldValues& held) {
     std::string value = key.ReadString(name);
-    stored[name] = value;
+    held[name] = value;
     return value;
 }
 
-using NamedValues = std::vector<std::pair<const char*, std::string>>;
-
-// The note's values in the order they are saved.
-NamedValues valuesOf(const StoredNote& note, SavedValues which) {
-    NamedValues values{{"max", note.Text()}};
-    if (which == SavedValues::Text) return values;
-    values.insert(values.end(), {{"top", std::to_string(note.Top())},
-                                 {"left", std::to_string(note.Left())},
-                                 {"height", std::to_string(note.Height())},
-                                 {"width", std::to_string(note.Width())}});
-    return values;
+// The note's values in the order the close writes them, the text first and
+// the started mark last.
+NamedValues currentValues(const StoredNote& note) {
+    return {{kTextName, note.Text()},
+            {"top", std::to_string(note.Top())},
+            {"left", std::to_string(note.Left())},
+            {"height", std::to_string(note.Height())},
+            {"width", std::to_string(note.Width())},
+            {kStartedName, kStarted}};
 }
 
-void writeRecorded(TRegistry& key, const char* name, const std::string& value, StoredValues& stored) {
-    key.WriteString(name, value);
-    stored[name] = value;
+void keepReplacedText(TRegistry& key, StoredNote& note, const std::string& text) {
+    if (!note.WantsReplacedText()) return;
+    // Read now, whatever its type: text this run could not restore is kept too.
+    const std::string held = key.ReadAnyText(kTextName);
+    if (!held.empty() && held != text) note.KeepReplacedText(held);
+}
+
+void writeValues(TRegistry& key, StoredNote& note, HeldValues& held, const NamedValues& values) {
+    for (const auto& [name, value] : values) {
+        if (name == kTextName) keepReplacedText(key, note, value);
+        key.WriteString(name, value);
+        held[name] = value;
+    }
+}
+
+void makeKeyAgain(TRegistry& key, HeldValues& held) {
+    key.CloseKey();
+    OpenNoteSettings(key);
+    held.clear();  // the new key holds nothing yet
+}
+
+// Writes what `valuesFor` gives for what the store holds, with the key made
+// again first where it is gone, and once more where it went during a write.
+template <class ValuesFor>
+bool writeToKeyAtItsPath(TRegistry& key, StoredNote& note, HeldValues& held, ValuesFor valuesFor) {
+    for (bool retried = false;; retried = true) {
+        if (!key.CurrentKeyAtItsPath()) makeKeyAgain(key, held);
+        const NamedValues values = valuesFor(held);
+        try {
+            writeValues(key, note, held, values);
+            return !values.empty();
+        } catch (const Failure&) {
+            if (retried || key.CurrentKeyAtItsPath()) throw;
+        }
+    }
 }
 
 }  // namespace
@@ -63,29 +95,29 @@ void OpenNoteSettings(TRegistry& key) {
 
 // Each value is applied as soon as it is read, so a failure leaves the
 // values before it in effect.
-void RestoreNote(TRegistry& key, StoredNote& note, StoredValues& stored) {
-    if (key.ReadString("first") != "1") {
-        MarkFirstRun(key, note);
+void RestoreNote(TRegistry& key, StoredNote& note, HeldValues& held) {
+    if (key.ReadString(kStartedName) != kStarted) {
+        MarkFirstRun(key, note, held);
         return;
     }
-    note.SetText(readRecorded(key, "max", stored));
-    note.SetTop(textToInt(readRecorded(key, "top", stored)));
-    note.SetLeft(textToInt(readRecorded(key, "left", stored)));
-    note.SetHeight(textToInt(readRecorded(key, "height", stored)));
-    note.SetWidth(textToInt(readRecorded(key, "width", stored)));
+    held[kStartedName] = kStarted;
+    note.SetText(readRecorded(key, kTextName, held));
+    note.SetTop(textToInt(readRecorded(key, "top", held)));
+    note.SetLeft(textToInt(readRecorded(key, "left", held)));
+    note.SetHeight(textToInt(readRecorded(key, "height", held)));
+    note.SetWidth(textToInt(readRecorded(key, "width", held)));
 }
 
-void SaveNote(TRegistry& key, const StoredNote& note) {
-    for (const auto& [name, value] : valuesOf(note, SavedValues::All)) key.WriteString(name, value);
+void WriteNoteOnClose(TRegistry& key, StoredNote& note, HeldValues& held) {
+    writeToKeyAtItsPath(key, note, held, [&](const HeldValues& now) {
+        NamedValues values = currentValues(note);
+        // The mark only where this run cannot tell that the store has it.
+        if (now.count(kStartedName)) values.pop_back();
+        return values;
+    });
 }
 
-bool SaveChangedValues(TRegistry& key, const StoredNote& note, StoredValues& stored, SavedValues which) {
-    bool written = false;
-    for (const auto& [name, value] : valuesOf(note, which)) {
-        const auto held = stored.find(name);
-        if (held != stored.end() && held->second == value) continue;
-        writeRecorded(key, name, value, stored);
-        written = true;
-    }
-    return written;
+bool WriteChangedValues(TRegistry& key, StoredNote& note, HeldValues& held, SaveScope scope) {
+    return writeToKeyAtItsPath(key, note, held,
+                               [&](const HeldValues& now) { return valuesToWrite(scope, currentValues(note), now); });
 }

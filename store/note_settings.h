@@ -1,14 +1,16 @@
 #pragma once
 // The note's steps in the settings store: open the key at start-up, then
-// initialise it on the first run or restore text, position and size; save
-// them at shut-down, and save what changed while the note runs.
-#include <map>
+// initialise it on the first run or restore text, position and size; write
+// everything at the close, and what changed while the note runs.
 #include <string>
+
+#include "store/save_schedule.h"
 
 class TRegistry;
 
 // What the settings store restores into and saves from: the note's text
-// and its window's geometry. The note implements it.
+// and its window's geometry, and where the text the store held goes before
+// a write replaces it. The note implements it.
 class StoredNote {
 public:
     virtual std::string Text() const = 0;
@@ -21,24 +23,25 @@ public:
     virtual void SetTop(int top) = 0;
     virtual void SetWidth(int width) = 0;
     virtual void SetHeight(int height) = 0;
+    // Whether the text the store holds is wanted before a write replaces it
+    // (the day's copy), so that it is read only then; and where it goes.
+    virtual bool WantsReplacedText() const = 0;
+    virtual void KeepReplacedText(const std::string& held) = 0;
 
 protected:
     ~StoredNote() = default;
 };
 
-// The store's values as this run last read or wrote them, by name: what a
-// save while running compares with, so that it writes only what changed.
-using StoredValues = std::map<std::string, std::string>;
-
-// Which of the note's values a save while running may write: the text
-// alone while a move or resize may still be going on, else everything.
-enum class SavedValues { Text, All };
-
 void OpenNoteSettings(TRegistry& key);
-void RestoreNote(TRegistry& key, StoredNote& note, StoredValues& stored);
-// The save at shut-down: every value, in its fixed order.
-void SaveNote(TRegistry& key, const StoredNote& note);
-// Writes, in the same order, the values that differ from what the store
-// holds; true when anything was written. A failed write raises, leaving the
-// values before it written and recorded.
-bool SaveChangedValues(TRegistry& key, const StoredNote& note, StoredValues& stored, SavedValues which);
+// Records in `held` what it reads and writes.
+void RestoreNote(TRegistry& key, StoredNote& note, HeldValues& held);
+
+// The writes. A settings key that another program removed or renamed while
+// the note runs is made again where OpenNoteSettings makes it, and written
+// whole, silently. A write that still fails raises, leaving the values
+// before it written and recorded in `held`.
+// The close save: text, top, left, height and width, in that order.
+void WriteNoteOnClose(TRegistry& key, StoredNote& note, HeldValues& held);
+// The save while running: what `scope` covers and changed, and whatever the
+// store may lack; true when anything was written.
+bool WriteChangedValues(TRegistry& key, StoredNote& note, HeldValues& held, SaveScope scope);

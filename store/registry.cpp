@@ -65,19 +65,39 @@ void TRegistry::CreateKey(const std::string& path) {
     const RegistryKey closedAtOnce(created);
 }
 
+// The value's type and data as returned; false when it does not exist, has
+// no data or no key is open. A read that fails after the size was given
+// raises "从 '%s' 获得数据失败".
+bool TRegistry::QueryValue(const std::string& name, DWORD& type, std::string& data) {
+    DWORD size = 0;
+    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        size == 0)
+        return false;
+    data.assign(size, '\0');
+    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                                 &size) != ERROR_SUCCESS)
+        throw Failure(kReadValueFailed, name);
+    data = textOf(std::move(data), size);
+    return true;
+}
+
 std::string TRegistry::ReadString(const std::string& name) {
     DWORD type = REG_NONE;
-    DWORD size = 0;
-    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        size == 0)
-        return {};
-    std::string data(size, '\0');
-    if (registryApi().queryValue(current_.get(), name.c_str(), nullptr, &type,
-                                 reinterpret_cast<BYTE*>(&data[0]), &size) != ERROR_SUCCESS)
-        throw Failure(kReadValueFailed, name);
+    std::string data;
+    if (!QueryValue(name, type, data)) return {};
     if (!isStringType(type)) throw Failure(kInvalidValueType, name);
-    return textOf(std::move(data), size);
+    return data;
+}
+
+std::string TRegistry::ReadAnyText(const std::string& name) {
+    DWORD type = REG_NONE;
+    std::string data;
+    try {
+        QueryValue(name, type, data);
+    } catch (const Failure&) {
+        data.clear();
+    }
+    return data;
 }
 
 void TRegistry::WriteString(const std::string& name, const std::string& value) {
@@ -92,6 +112,15 @@ void TRegistry::WriteString(const std::string& name, const std::string& value) {
 void TRegistry::CloseKey() {
     current_.reset();
     currentPath_.clear();
+}
+
+bool TRegistry::CurrentKeyAtItsPath() {
+    if (!current_) return true;
+    HKEY opened = nullptr;
+    if (registryApi().openKey(root_, currentPath_.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
+        return false;
+    const RegistryKey closedAtOnce(opened);
+    return true;
 }
 
 void TRegistry::FlushKey() {

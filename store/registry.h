@@ -48,15 +48,23 @@ public:
     void CreateKey(const std::string& path);
     // The value's text; empty when the value is missing or has no data.
     std::string ReadString(const std::string& name);
+    // The value's data as text up to its first zero byte, whatever its
+    // type; empty where it cannot be read.
+    std::string ReadAnyText(const std::string& name);
     void WriteString(const std::string& name, const std::string& value);
 
     // Closes the current key, if any.
     void CloseKey();
+    // False when the current key is no longer reached by its path: removed
+    // or renamed by another program while it was open. True with no key open.
+    bool CurrentKeyAtItsPath();
     // Forces the current key to disk, for when the machine may lose power
     // before the platform writes it lazily.
     void FlushKey();
 
 private:
+    bool QueryValue(const std::string& name, DWORD& type, std::string& data);
+
     HKEY root_;
     RegistryKey current_;
     std::string currentPath_;

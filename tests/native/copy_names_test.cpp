@@ -17,10 +17,15 @@ TEST(DailyCopyNames, SortAsTheDaysDoAndNothingElseIsACopy) {
 
 TEST(DailyCopyNames, TheOldestBeyondTheNewestKeptGoAndOtherFilesStay) {
     const Names found{"2026-12-08.txt", "notes.txt", "2025-01-01.txt", "2026-12-01.txt", "2026-11-30.txt"};
-    EXPECT_EQ(copiesBeyondNewest(found, 2), (Names{"2025-01-01.txt", "2026-11-30.txt"}));
-    EXPECT_EQ(copiesBeyondNewest(found, 4), Names{});
-    EXPECT_EQ(copiesBeyondNewest(found, 0), (Names{"2025-01-01.txt", "2026-11-30.txt", "2026-12-01.txt",
-                                                   "2026-12-08.txt"}));
+    const std::string today = "2026-12-08.txt";
+    EXPECT_EQ(copiesBeyondNewest(found, 2, today), (Names{"2025-01-01.txt", "2026-11-30.txt"}));
+    EXPECT_EQ(copiesBeyondNewest(found, 4, today), Names{});
+    EXPECT_EQ(copiesBeyondNewest(found, 0, today), (Names{"2025-01-01.txt", "2026-11-30.txt", "2026-12-01.txt"}));
+}
+
+TEST(DailyCopyNames, TodaysCopyStaysWhenTheClockWasSetBack) {
+    const Names found{"2026-12-08.txt", "2026-12-09.txt", "2026-12-10.txt", "2025-06-01.txt"};
+    EXPECT_EQ(copiesBeyondNewest(found, 2, "2025-06-01.txt"), Names{"2026-12-08.txt"});
 }
 
 }  // namespace

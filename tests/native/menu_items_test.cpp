@@ -36,7 +36,7 @@ public:
     void SetStayInFront(bool inFront) override { record("in front " + std::to_string(inFront)); }
     void SetCentred(bool centred) override { record("centred " + std::to_string(centred)); }
     void SelectAll() override { record("select all"); }
-    void Save() override { record("save"); }
+    void ExportText() override { record("save"); }
     void Close() override { record("close"); }
     std::string done;
 

@@ -154,6 +154,9 @@ TEST_F(FaultInjection, AWriteThatFailsAtShutDownKeepsTheValuesWrittenBeforeIt) {
     storeComplete();
     calls_.registry.write.names = {"height"};
     EXPECT_EQ(start(), Texts{});
+    // Active, so that hiding it for the close deactivates it: one save, one box.
+    note().Show(SW_SHOWNORMAL);
+    SetForegroundWindow(note().Handle());
     note().SetText("changed");
     note().SetLeft(50);
     note().SetHeight(60);
@@ -216,20 +219,20 @@ TEST_F(FaultInjection, ABackgroundSaveThatFailsIsShownOnceAndTheTextReachesALate
     calls_.registry.write.names = {"max"};
     for (const char* text : {"a", "ab", "abc"}) {
         note().SetText(text);
-        note().SaveTimer();
+        note().FormDeactivate();
     }
-    note().FormDeactivate();
-    EXPECT_EQ(boxes_.texts(), Texts{"为 'max' 设置数据时失败."}) << "once, not at every pause";
+    pumpMessagesFor(2500);  // the failed write is tried again after a pause
+    EXPECT_EQ(boxes_.texts(), Texts{"为 'max' 设置数据时失败."}) << "once, not at every try";
     EXPECT_EQ(note().Text(), "abc");
     EXPECT_EQ(readSettingsString("max"), "stored text");
 
     calls_.registry.write.names.clear();
     note().SetText("abcd");
-    note().SaveTimer();
-    EXPECT_EQ(readSettingsString("max"), "abcd");
+    EXPECT_TRUE(waitUntil([] { return readSettingsString("max") == "abcd"; }, 5000))
+        << "the retry writes it once the store takes it";
     calls_.registry.write.names = {"max"};
     note().SetText("abcde");
-    note().SaveTimer();
+    note().FormDeactivate();
     EXPECT_EQ(boxes_.texts().size(), 2u) << "a failure after a success is told again";
     calls_.registry.write.names.clear();
     EXPECT_EQ(end().size(), 2u);
@@ -263,59 +266,35 @@ TEST_F(FaultInjection, TheRunRegistersForRestartAndAClosingNoteRefusesTheFront) 
     end();
 }
 
-// The day's copies go to a folder of the test's own.
+// The day's copies, in the test prefix's own folder for them.
 class DailyCopy : public FaultInjection {
 protected:
     void SetUp() override {
         FaultInjection::SetUp();
-        SetEnvironmentVariableA("LOCALAPPDATA", localAppData().c_str());
-        removeFolder();
+        removeDailyCopies();
         storeComplete();
     }
     void TearDown() override {
-        removeFolder();
+        removeDailyCopies();
         FaultInjection::TearDown();
     }
-    static std::string localAppData() { return tempFilePath("tarvissel-local-app-data"); }
-    static std::string folder() { return localAppData() + "\\Vessan\\Tarvissel\\"; }
-    static std::string today() {
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        char name[16];
-        wsprintfA(name, "%04u-%02u-%02u.txt", now.wYear, now.wMonth, now.wDay);
-        return name;
-    }
-    static void removeFolder() {
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder() + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do DeleteFileA((folder() + found.cFileName).c_str());
-            while (FindNextFileA(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryA(folder().c_str());
-        DeleteFileA((localAppData() + "\\Vessan\\Tarvissel").c_str());
-        RemoveDirectoryA((localAppData() + "\\Vessan").c_str());
-        RemoveDirectoryA(localAppData().c_str());
-    }
-    static void writeFile(const std::string& path, const std::string& bytes) {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
+    static std::string folder() { return dailyCopiesFolder(); }
+    static std::string today() { return todaysCopyName(); }
+    static void makeFolder() {
+        const std::string vessan = folder().substr(0, folder().size() - sizeof "Tarvissel\\" + 1);
+        CreateDirectoryA(vessan.c_str(), nullptr);
+        CreateDirectoryA(folder().c_str(), nullptr);
     }
     void typeAndPause(const std::string& text) {
         note().SetText(text);
-        note().SaveTimer();
+        note().FormDeactivate();
     }
 };
 
 TEST_F(DailyCopy, TheDaysFirstSaveKeepsTheStoredTextAndTheNewestSevenStay) {
-    CreateDirectoryA(localAppData().c_str(), nullptr);
-    CreateDirectoryA((localAppData() + "\\Vessan").c_str(), nullptr);
-    CreateDirectoryA(folder().c_str(), nullptr);
-    for (int day = 1; day <= 8; ++day) writeFile(folder() + "2001-01-0" + std::to_string(day) + ".txt", "old");
-    writeFile(folder() + "notes.txt", "not a copy");
+    makeFolder();
+    for (int day = 1; day <= 8; ++day) writeFileBytes(folder() + "2001-01-0" + std::to_string(day) + ".txt", "old");
+    writeFileBytes(folder() + "notes.txt", "not a copy");
     start();
     typeAndPause("");
     EXPECT_EQ(readSettingsString("max"), "");
@@ -329,17 +308,19 @@ TEST_F(DailyCopy, TheDaysFirstSaveKeepsTheStoredTextAndTheNewestSevenStay) {
 }
 
 TEST_F(DailyCopy, ACopyThatCannotBeWrittenIsSilentAndTheNoteIsSavedAllTheSame) {
-    CreateDirectoryA(localAppData().c_str(), nullptr);
-    CreateDirectoryA((localAppData() + "\\Vessan").c_str(), nullptr);
-    writeFile(localAppData() + "\\Vessan\\Tarvissel", "a file where the folder goes");
+    makeFolder();
+    RemoveDirectoryA(folder().c_str());
+    const std::string asFile = folder().substr(0, folder().size() - 1);
+    writeFileBytes(asFile, "a file where the folder goes");
     start();
     typeAndPause("changed");
     EXPECT_EQ(readSettingsString("max"), "changed");
-    DeleteFileA((localAppData() + "\\Vessan\\Tarvissel").c_str());
+    DeleteFileA(asFile.c_str());
     calls_.files.refuseWrite = true;
     typeAndPause("changed again");
     EXPECT_EQ(readSettingsString("max"), "changed again");
     EXPECT_EQ(fileBytes(folder() + today()), "(no file)") << "no half copy is left";
+    EXPECT_EQ(fileBytes(folder() + "copy.partial"), "(no file)");
     calls_.files.refuseWrite = false;
     typeAndPause("and again");
     EXPECT_EQ(fileBytes(folder() + today()), "changed again") << "tried again at the next save";

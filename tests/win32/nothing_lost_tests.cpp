@@ -1,8 +1,14 @@
 // What the user has must survive every way the program can end: a close or
 // a session end while the error box or the save dialog is open, a second
-// start while the note runs, and a long note ended the hard way.
+// start while the note runs, a long note, a first run and a removed key
+// ended the hard way, and text the note could not read.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "tests/win32/support/files.h"
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
@@ -18,6 +24,34 @@ namespace {
 void storeWithBadTop(const std::string& text) {
     writeCompleteStore(text, "bad", "300", "120", "180");
 }
+
+// Windows closing the note as an installer's Restart Manager does: the
+// question to every top-level window, then the notice.
+void closeByWindows(RunningProgram& program) {
+    const HWND windows[] = {program.waitForNote(0), program.waitForApplicationWindow()};
+    DWORD_PTR answer = 0;
+    for (HWND window : windows) {
+        if (!window) continue;
+        ASSERT_TRUE(SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 5000,
+                                        &answer));
+        EXPECT_TRUE(answer);
+    }
+    for (HWND window : windows)
+        if (window) SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_ABORTIFHUNG, 5000, &answer);
+}
+
+// Types the letter's key at the end of the note's text and waits for it.
+void typeAtTheEnd(HWND note, char letter) {
+    SetForegroundWindow(note);
+    ASSERT_TRUE(waitUntil([&] { return GetForegroundWindow() == note; }, 2000));
+    const std::string expected = noteText(note) + static_cast<char>(letter - 'A' + 'a');
+    sendKeys({VK_CONTROL, VK_END, -VK_END, -VK_CONTROL});
+    pressKey(letter);
+    ASSERT_TRUE(waitUntil([&] { return noteText(note) == expected; }, 3000)) << noteText(note);
+}
+
+// Waits past the two seconds within which a change is stored.
+void waitForTheSave() { Sleep(3000); }
 
 class NothingLost : public ::testing::Test {
 protected:
@@ -41,7 +75,9 @@ TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheErrorBoxIsOpenEndsAndSaves) {
     EXPECT_EQ(readSettingsString("left"), "263");
 }
 
-TEST_F(NothingLost, ASessionEndWhileTheErrorBoxIsOpenSavesBeforeAnswering) {
+// The session's end leaves no time for the user: the box closes unanswered,
+// the note saves and the process ends by itself.
+TEST_F(NothingLost, ASessionEndWhileTheErrorBoxIsOpenSavesAndEnds) {
     storeWithBadTop("restored before the box");
     RunningProgram program;
     HWND box = waitForMessageBox(program.processId(), kWindowTimeoutMs);
@@ -52,9 +88,9 @@ TEST_F(NothingLost, ASessionEndWhileTheErrorBoxIsOpenSavesBeforeAnswering) {
     EXPECT_TRUE(answer);
     ASSERT_TRUE(SendMessageTimeoutA(application, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 5000, &answer));
     // The platform may end the process right after the notification.
-    program.kill();
     EXPECT_EQ(readSettingsString("max"), "restored before the box");
     EXPECT_EQ(readSettingsString("width"), "188");
+    EXPECT_TRUE(program.waitForExit(5000)) << "the program waits on its box";
 }
 
 TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheSaveDialogIsOpenEndsAndSaves) {
@@ -78,6 +114,20 @@ TEST_F(NothingLost, ACloseFromTheTaskbarWhileTheSaveDialogIsOpenEndsAndSaves) {
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(program.waitForExit()) << "the program did not end";
     EXPECT_EQ(program.exitCode(), 0u);
+    EXPECT_EQ(readSettingsString("max"), "typedx");
+}
+
+TEST_F(NothingLost, AnInstallersCloseWhileTheSaveDialogIsOpenSavesAndEnds) {
+    storeWithBadTop("typed");
+    writeSettingsString("top", "100");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    typeAtTheEnd(note, 'X');
+    pressCtrlLetter('S');
+    ASSERT_NE(waitForVisibleWindow(program.processId(), "#32770", kDialogTimeoutMs), nullptr) << "no save dialog";
+    closeByWindows(program);
+    EXPECT_TRUE(program.waitForExit(5000)) << "the program waits on its dialog";
     EXPECT_EQ(readSettingsString("max"), "typedx");
 }
 
@@ -116,6 +166,51 @@ TEST_F(NothingLost, AMebibyteNoteTypedIntoAndEndedTheHardWayKeepsEveryByte) {
     const std::string kept = readSettingsString("max").value_or("");
     EXPECT_EQ(kept.size(), typed.size());
     EXPECT_TRUE(kept == typed) << "the bytes differ";
+}
+
+// A first run ended the hard way leaves a store that opens without a box;
+// a key removed by another program while the note runs is made again,
+// silently and whole.
+TEST_F(NothingLost, AFirstRunAndARemovedKeyEndedTheHardWayKeepEverything) {
+    auto program = std::make_unique<RunningProgram>();
+    HWND note = program->waitForNote();
+    ASSERT_NE(note, nullptr);
+    typeAtTheEnd(note, 'F');
+    waitForTheSave();
+    program->kill();
+
+    program = std::make_unique<RunningProgram>();
+    note = program->waitForNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(waitForMessageBox(program->processId(), 1000), nullptr) << "the next start shows a box";
+    EXPECT_EQ(noteText(note), "f");
+
+    deleteVessanTree();
+    typeAtTheEnd(note, 'G');
+    waitForTheSave();
+    EXPECT_EQ(waitForMessageBox(program->processId(), 0), nullptr) << "the removed key was reported";
+    program->kill();
+    const std::pair<const char*, std::string> expected[] = {{"max", "fg"}, {"top", "10"}, {"left", "10"},
+                                                            {"height", "100"}, {"width", "100"}, {"first", "1"}};
+    for (const auto& [name, value] : expected) EXPECT_EQ(readSettingsString(name), value) << name;
+}
+
+// A store not marked as started opens an empty note; its text is the day's
+// copy before the first save replaces it.
+TEST_F(NothingLost, TextTheNoteDidNotReadIsTheDaysCopyBeforeItIsReplaced) {
+    removeDailyCopies();
+    writeCompleteStore("never shown", "100", "100", "120", "200");
+    writeSettingsString("first", "0");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(noteText(note), "");
+    typeAtTheEnd(note, 'N');
+    waitForTheSave();
+    program.kill();
+    EXPECT_EQ(readSettingsString("max"), "n");
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + todaysCopyName()), "never shown");
+    removeDailyCopies();
 }
 
 }  // namespace

@@ -204,6 +204,8 @@ public:
     void SetTop(int) override { expected.markedAfresh = !expected.restoredText; }
     void SetWidth(int) override {}
     void SetHeight(int) override {}
+    bool WantsReplacedText() const override { return false; }
+    void KeepReplacedText(const std::string&) override {}
 
     Expected expected;
 };
@@ -217,8 +219,8 @@ Expected expectedRestore(const Store& store) {
         TRegistry key;
         const std::string failure = failureOf([&] {
             OpenNoteSettings(key);
-            StoredValues stored;
-            RestoreNote(key, note, stored);
+            HeldValues held;
+            RestoreNote(key, note, held);
         });
         if (failure != "(no failure)") note.expected.failure = failure;
     }

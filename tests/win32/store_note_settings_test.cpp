@@ -29,12 +29,12 @@ protected:
     }
     void openAndRestore() {
         OpenNoteSettings(key);
-        RestoreNote(key, note, stored);
+        RestoreNote(key, note, held);
     }
 
     FakeCallTables calls_;
     TRegistry key;
-    StoredValues stored;
+    HeldValues held;
     TestHost host;
     TForm1 note{host};
 
@@ -70,7 +70,7 @@ TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedStopsOpenAndSaveGoesToTheKeyReac
     EXPECT_EQ(failureOf([&] { OpenNoteSettings(key); }), "创建主键 Ordeluma 失败");
     EXPECT_EQ(key.CurrentPath(), "software\\Vessan");
     calls_.registry.create.names.clear();
-    SaveNote(key, note);
+    WriteNoteOnClose(key, note, held);
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "max").data, std::string(1, '\0'));
     EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "width").data,
               std::string("188", 4));
@@ -97,7 +97,7 @@ TEST_F(NoteSettingsTest, AFirstMarkThatIsNotExactlyOneInitialisesAgain) {
         TRegistry fresh;
         TForm1 fresh_note(host);
         OpenNoteSettings(fresh);
-        RestoreNote(fresh, fresh_note, stored);
+        RestoreNote(fresh, fresh_note, held);
         EXPECT_EQ(readSettingsValue("first").data, std::string("1", 2));
         EXPECT_EQ(geometryOf(fresh_note), kFirstRun);
         EXPECT_EQ(fresh_note.Text(), "");
@@ -155,7 +155,7 @@ TEST_F(NoteSettingsTest, SaveWritesTextAndGeometryAsDecimalText) {
     note.SetTop(7);
     note.SetHeight(120);
     note.SetWidth(180);
-    SaveNote(key, note);
+    WriteNoteOnClose(key, note, held);
     const std::pair<const char*, std::string> expected[] = {
         {"max", "a\r\nb\t位置"}, {"top", "7"}, {"left", "-5"}, {"height", "120"}, {"width", "180"}};
     for (const auto& [name, text] : expected) {
@@ -167,16 +167,16 @@ TEST_F(NoteSettingsTest, SaveWritesTextAndGeometryAsDecimalText) {
 
 TEST_F(NoteSettingsTest, WhatIsSavedIsRestoredByTheNextRun) {
     OpenNoteSettings(key);
-    RestoreNote(key, note, stored);  // first run
+    RestoreNote(key, note, held);  // first run
     note.SetText("line 1\r\nline 2");
     note.SetLeft(400);
     note.SetTop(250);
-    SaveNote(key, note);
+    WriteNoteOnClose(key, note, held);
 
     TRegistry nextKey;
     TForm1 next(host);
     OpenNoteSettings(nextKey);
-    RestoreNote(nextKey, next, stored);
+    RestoreNote(nextKey, next, held);
     EXPECT_EQ(next.Text(), "line 1\r\nline 2");
     EXPECT_EQ(geometryOf(next), (Bounds{400, 250, 100, 100}));
 }
@@ -185,7 +185,7 @@ TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {
     OpenNoteSettings(key);
     note.SetText("saved");
     calls_.registry.write.names = {"left"};
-    EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'left' 设置数据时失败");
+    EXPECT_EQ(failureOf([&] { WriteNoteOnClose(key, note, held); }), "为 'left' 设置数据时失败");
     EXPECT_EQ(readSettingsValue("max").data, std::string("saved", 6));
     EXPECT_EQ(readSettingsValue("top").data, std::string("142", 4));
     EXPECT_FALSE(readSettingsValue("left").found);
@@ -193,8 +193,26 @@ TEST_F(NoteSettingsTest, SaveStopsAtAFailingWriteKeepingTheValuesBeforeIt) {
     EXPECT_FALSE(readSettingsValue("width").found);
 }
 
+// Removed by another program while the note holds it open: the next write
+// makes the key again where the start-up made it, whole and marked, and
+// says nothing.
+TEST_F(NoteSettingsTest, AKeyRemovedWhileOpenIsMadeAgainAndWrittenWhole) {
+    storeComplete("stored", {300, 200, 180, 120});
+    openAndRestore();
+    note.SetText("typed after");
+    deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
+    EXPECT_TRUE(WriteChangedValues(key, note, held, SaveScope::Text));
+    const std::pair<const char*, std::string> expected[] = {
+        {"max", "typed after"}, {"top", "200"}, {"left", "300"}, {"height", "120"}, {"width", "180"}, {"first", "1"}};
+    for (const auto& [name, text] : expected) EXPECT_EQ(readSettingsString(name), text) << name;
+
+    deleteKeyTree(HKEY_CURRENT_USER, "software\\Vessan");
+    WriteNoteOnClose(key, note, held);
+    for (const auto& [name, text] : expected) EXPECT_EQ(readSettingsString(name), text) << "at the close: " << name;
+}
+
 TEST_F(NoteSettingsTest, WithNoKeyOpenTheFirstWriteFails) {
-    EXPECT_EQ(failureOf([&] { SaveNote(key, note); }), "为 'max' 设置数据时失败");
+    EXPECT_EQ(failureOf([&] { WriteNoteOnClose(key, note, held); }), "为 'max' 设置数据时失败");
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ public:
     void ReportError(const std::string& message) override { reported.push_back(message); }
     void ReportFailure(const std::exception& failure) override { ReportError(failure.what()); }
     void Terminate() override { ++terminations; }
+    bool Closing() const override { return terminations > 0; }
 
     std::vector<std::string> reported;
     int terminations = 0;
