@@ -19,6 +19,7 @@ set(core_sources
   note/memo.cpp
   note/panel.cpp
   app/application.cpp
+  app/dll_search.cpp
   app/report_error.cpp
   app/single_instance.cpp
 )
