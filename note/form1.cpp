@@ -236,9 +236,9 @@ void TForm1::FormDpiChanged(int pixelsPerInch, const RECT& suggested) {
 }
 
 // --- High contrast: while it is on, the margin and the text area take the
-// theme's window colour, the text and the frame its window-text colour, and
-// the note is opaque. The colour and opacity the commands choose are kept
-// and come back when it is turned off ---
+// theme's window colour, the text and the frame its window-text colour, the
+// grip picture both, and the note is opaque. The colour and opacity the
+// commands choose are kept and come back when it is turned off ---
 
 COLORREF TForm1::ShownColour() const { return highContrast_ ? GetSysColor(COLOR_WINDOW) : colour_; }
 
@@ -248,6 +248,7 @@ void TForm1::FollowHighContrast(bool coloursChanged) {
     const bool on = highContrastOn();
     if (on == highContrast_ && !coloursChanged) return;
     highContrast_ = on;
+    Image1.SetThemeColours(on);
     ShowColour();
     if (handle_) ApplyOpacity();
     for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->SetThemeColours(on);
