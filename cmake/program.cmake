@@ -18,6 +18,7 @@ set(core_sources
   note/image.cpp
   note/memo.cpp
   note/panel.cpp
+  note/window_menu.cpp
   app/application.cpp
   app/dll_search.cpp
   app/report_error.cpp

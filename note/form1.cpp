@@ -86,6 +86,8 @@ TForm1::TForm1(FormHost& host)
     FollowHighContrast(true);
     PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
+    windowMenu_.OnPlace = [this](const Bounds& b) { SetBounds(b.left, b.top, b.width, b.height); };
+    windowMenu_.OnEnd = [this] { FormExitSizeMove(); };
     CreateHandle();
     described_ = true;
 }
@@ -174,10 +176,25 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             SaveTimer();
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) FormDeactivate();
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                windowMenu_.Finish();
+                FormDeactivate();
+            }
             break;  // the platform's own handling moves the focus
         case WM_EXITSIZEMOVE:
             FormExitSizeMove();
+            return 0;
+        case WM_SYSCOMMAND:
+            if (!isWindowMenuKey(wParam, lParam)) break;
+            windowMenu_.Popup(handle_, WindowBounds());
+            return 0;
+        case WM_CAPTURECHANGED:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            // Only while the keyboard moves or sizes the note, which then
+            // holds the capture.
+            windowMenu_.Finish();
             return 0;
         case WM_POWERBROADCAST:
             if (wParam == PBT_APMSUSPEND) FormSuspend();
@@ -408,6 +425,11 @@ void TForm1::Close() { host_.Terminate(); }
 void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
 
 bool TForm1::IsShortCut(const MSG& keyMessage) {
+    // A keyboard move or resize takes every key while it lasts.
+    if (windowMenu_.Sizing()) {
+        guarded(host_, [&] { windowMenu_.KeyDown(keyMessage.wParam); });
+        return true;
+    }
     if (keyMessage.hwnd != Memo1.Handle()) return false;
     TMenuItem* item = PopupMenu1.FindShortCut(shortCutOfKeyDown(keyMessage));
     if (!item) return false;
