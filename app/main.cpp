@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/application.h"
+#include "app/dll_search.h"
 #include "app/report_error.h"
 #include "app/single_instance.h"
 #include "base/failure.h"
@@ -10,6 +11,7 @@
 #include "note/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    restrictDllSearchToSystem();
     STARTUP_MARK("WinMain");
     SingleInstance instance;
     if (instance.HandedToRunningNote()) return 0;

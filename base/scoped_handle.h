@@ -42,6 +42,12 @@ struct CloseKernelHandle {
 // A process, thread or mutex; null when none.
 using KernelHandle = ScopedHandle<HANDLE, CloseKernelHandle>;
 
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+// A pop-up menu, owned for the time it is shown.
+using MenuHandle = ScopedHandle<HMENU, DestroyMenuHandle>;
+
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }
 };

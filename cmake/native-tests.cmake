@@ -10,6 +10,7 @@ set(native_test_sources
   tests/native/filter_test.cpp
   tests/native/grip_test.cpp
   tests/native/key_path_test.cpp
+  tests/native/keyboard_sizing_rule_test.cpp
   tests/native/layout_rule_test.cpp
   tests/native/menu_items_test.cpp
   tests/native/menu_point_test.cpp

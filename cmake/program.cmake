@@ -18,7 +18,9 @@ set(core_sources
   note/image.cpp
   note/memo.cpp
   note/panel.cpp
+  note/window_menu.cpp
   app/application.cpp
+  app/dll_search.cpp
   app/report_error.cpp
   app/single_instance.cpp
 )

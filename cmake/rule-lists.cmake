@@ -8,6 +8,7 @@ set(RULE_SOURCES
   note/layout_rule.cpp
   note/grip.cpp
   note/view_rule.cpp
+  note/keyboard_sizing_rule.cpp
   store/registry_rules.cpp
   store/save_schedule.cpp
   export/file_names.cpp

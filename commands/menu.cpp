@@ -4,16 +4,6 @@
 #include "base/system.h"
 #include "commands/access_keys.h"
 
-namespace {
-
-// The popup menu handle, owned for the time the menu is shown.
-struct DestroyMenuHandle {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using MenuHandle = ScopedHandle<HMENU, DestroyMenuHandle>;
-
-}  // namespace
-
 void TPopupMenu::Popup(HWND owner, int x, int y) {
     std::vector<TMenuItem*> shown;
     for (TMenuItem* item : Items)

@@ -38,7 +38,8 @@ public:
     virtual void Close() = 0;
     // Gives the keyboard focus to the part that takes it.
     virtual void FocusActiveControl() = 0;
-    // Runs the command whose shortcut a key-down carries, before the window
-    // it is for sees it; true when the key is consumed.
+    // Takes a key-down before the window it is for sees it: the keys of a
+    // keyboard move or resize, and the shortcuts of the menu's commands;
+    // true when the key is consumed.
     virtual bool IsShortCut(const MSG& keyMessage) = 0;
 };

@@ -105,6 +105,8 @@ TForm1::TForm1(FormHost& host)
     FollowHighContrast(true);
     PopupMenu1.Items = InMenuOrder();
     Memo1.OnContextPopup = [this](POINT screen) { guarded(host_, [&] { OpenContextMenu(screen); }); };
+    windowMenu_.OnPlace = [this](const Bounds& b) { SetBounds(b.left, b.top, b.width, b.height); };
+    windowMenu_.OnEnd = [this] { FormExitSizeMove(); };
     CreateHandle();
     described_ = true;
 }
@@ -193,10 +195,25 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == kSaveTimer) SaveTimer();
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) == WA_INACTIVE) FormDeactivate();
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                windowMenu_.Finish();
+                FormDeactivate();
+            }
             break;  // the platform's own handling moves the focus
         case WM_EXITSIZEMOVE:
             FormExitSizeMove();
+            return 0;
+        case WM_SYSCOMMAND:
+            if (!isWindowMenuKey(wParam, lParam)) break;
+            windowMenu_.Popup(handle_, WindowBounds());
+            return 0;
+        case WM_CAPTURECHANGED:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            // Only while the keyboard moves or sizes the note, which then
+            // holds the capture.
+            windowMenu_.Finish();
             return 0;
         case WM_POWERBROADCAST:
             if (wParam == PBT_APMSUSPEND) FormSuspend();
@@ -255,9 +272,9 @@ void TForm1::FormDpiChanged(int pixelsPerInch, const RECT& suggested) {
 }
 
 // --- High contrast: while it is on, the margin and the text area take the
-// theme's window colour, the text and the frame its window-text colour, and
-// the note is opaque. The colour and opacity the commands choose are kept
-// and come back when it is turned off ---
+// theme's window colour, the text and the frame its window-text colour, the
+// grip picture both, and the note is opaque. The colour and opacity the
+// commands choose are kept and come back when it is turned off ---
 
 COLORREF TForm1::ShownColour() const { return highContrast_ ? GetSysColor(COLOR_WINDOW) : colour_; }
 
@@ -267,6 +284,7 @@ void TForm1::FollowHighContrast(bool coloursChanged) {
     const bool on = highContrastOn();
     if (on == highContrast_ && !coloursChanged) return;
     highContrast_ = on;
+    Image1.SetThemeColours(on);
     ShowColour();
     if (handle_) ApplyOpacity();
     for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->SetThemeColours(on);
@@ -441,6 +459,11 @@ void TForm1::Close() { host_.Terminate(); }
 void TForm1::FocusActiveControl() { SetFocus(Memo1.Handle()); }
 
 bool TForm1::IsShortCut(const MSG& keyMessage) {
+    // A keyboard move or resize takes every key while it lasts.
+    if (windowMenu_.Sizing()) {
+        guarded(host_, [&] { windowMenu_.KeyDown(keyMessage.wParam); });
+        return true;
+    }
     if (keyMessage.hwnd != Memo1.Handle()) return false;
     TMenuItem* item = PopupMenu1.FindShortCut(shortCutOfKeyDown(keyMessage));
     if (!item) return false;

@@ -14,6 +14,7 @@
 #include "note/image.h"
 #include "note/memo.h"
 #include "note/panel.h"
+#include "note/window_menu.h"
 #include "store/note_settings.h"
 #include "store/registry.h"
 
@@ -182,6 +183,8 @@ private:
     int fontPoints_ = 0;  // chosen by a font command; 0: the described font
     bool placing_ = false;  // the note moves its own window
     bool highContrast_ = false;
+    // Alt+Space: Move and Size from the keyboard.
+    TWindowMenu windowMenu_;
     // Created by FormCreate and held for the whole run: its key stays open
     // until the process ends.
     std::unique_ptr<TRegistry> SettingsKey;

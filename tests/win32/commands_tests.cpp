@@ -450,6 +450,14 @@ TEST_F(CommandsTest, HighContrastDrawsInTheThemesColoursOpaqueAndGivesBackWhatWa
             for (int x = line.x; x < line.x + 30; ++x) textSeen = textSeen || firstLine.pixel(x, y) == text;
         EXPECT_TRUE(textSeen) << when << ": no text in its colour";
     };
+    // The grip picture: its frame and lower-right triangle, its upper-left
+    // triangle.
+    auto expectGrip = [&](COLORREF dark, COLORREF light, const char* when) {
+        const int right = f.Width(), bottom = f.Height();
+        EXPECT_EQ(dark, pixelAt(onScreen(f.Handle(), right - 13, bottom - 13))) << when;
+        EXPECT_EQ(dark, pixelAt(onScreen(f.Handle(), right - 4, bottom - 4))) << when;
+        EXPECT_EQ(light, pixelAt(onScreen(f.Handle(), right - 12, bottom - 12))) << when;
+    };
 
     choose(f.N9);  // translucent
     FakeCallTables calls;
@@ -459,6 +467,7 @@ TEST_F(CommandsTest, HighContrastDrawsInTheThemesColoursOpaqueAndGivesBackWhatWa
     {
         ThemeColours highContrastBlack(black, white);
         expectPixels(black, white, white, "on");
+        expectGrip(white, black, "on");
         choose(f.N4);
         choose(f.N10);
         choose(f.N9);
@@ -470,11 +479,19 @@ TEST_F(CommandsTest, HighContrastDrawsInTheThemesColoursOpaqueAndGivesBackWhatWa
         choose(f.N11);
         expectPixels(black, white, white, "in a new window");
         EXPECT_EQ(255, alpha());
+        {
+            // A light theme whose colours are not the grip's own.
+            const COLORREF paper = RGB(255, 250, 239), ink = RGB(61, 61, 61);
+            ThemeColours highContrastLight(paper, ink);
+            expectPixels(paper, ink, ink, "light theme");
+            expectGrip(ink, paper, "light theme");
+        }
         calls.systemParameters.highContrast = false;
         highContrastSwitched();
         EXPECT_EQ(180, alpha()) << "translucent again";
     }
     expectPixels(kGrassGreen, black, GetSysColor(COLOR_WINDOWTEXT), "off");
+    expectGrip(black, white, "off");
     choose(f.N10);
     choose(f.N2);
 }

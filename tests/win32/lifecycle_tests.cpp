@@ -1,7 +1,13 @@
 // The real program end to end: what it restores at start, what it saves at
 // the end, and how it reports a store it cannot read.
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
 
+#include <vector>
+
+#include "base/scoped_handle.h"
+
+#include "tests/win32/support/files.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
 #include "tests/win32/support/rects.h"
@@ -23,6 +29,19 @@ std::string startUpError(RunningProgram& program) {
     const std::string text = readMessageBox(box).text;
     EXPECT_TRUE(pressOk(box));
     return text;
+}
+
+// The files the process's modules were loaded from.
+std::vector<std::string> moduleFiles(DWORD processId) {
+    const ScopedHandle<HANDLE, CloseKernelHandle, invalidHandleValue> snapshot(
+        CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+    std::vector<std::string> files;
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = snapshot && Module32First(snapshot.get(), &module); more;
+         more = Module32Next(snapshot.get(), &module))
+        files.push_back(module.szExePath);
+    return files;
 }
 
 class Lifecycle : public ::testing::Test {
@@ -313,6 +332,36 @@ TEST_F(Lifecycle, MinimisedWithoutActivationShowsOnlyTheTaskbarButton) {
     ShowWindow(application, SW_RESTORE);
     EXPECT_NE(program.waitForNote(), nullptr);
     closeAndWait(program);
+}
+
+// Windows' DLLs load others by name on demand; the platform loads the
+// themes' DLL (uxtheme.dll) as the first window is made. One of that name
+// planted beside a copy of the program is never loaded: the search is
+// restricted before any window exists. Windows would run the planted DLL;
+// Wine, which prefers its own copy of a DLL it has, loads its own under the
+// planted one's path: nothing but the program itself may come from its
+// folder.
+TEST_F(Lifecycle, ADllPlantedBesideTheProgramIsNeverLoaded) {
+    const std::string folder = tempFilePath("planted-beside");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string program = folder + "\\Tarvissel.exe", planted = folder + "\\uxtheme.dll";
+    const std::string loaded = planted + ".loaded";
+    ASSERT_TRUE(CopyFileA(programPath().c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(pathBesideTests("planted_dll.dll").c_str(), planted.c_str(), FALSE));
+    DeleteFileA(loaded.c_str());
+    {
+        RunningProgram note(SW_SHOWNORMAL, program);
+        EXPECT_NE(note.waitForNote(), nullptr);
+        std::vector<std::string> fromFolder;
+        for (const std::string& file : moduleFiles(note.processId()))
+            if (lstrcmpiA(file.substr(0, file.find_last_of('\\')).c_str(), folder.c_str()) == 0)
+                fromFolder.push_back(file.substr(folder.size() + 1));
+        EXPECT_EQ(fromFolder, std::vector<std::string>{"Tarvissel.exe"});
+        closeAndWait(note);
+    }
+    EXPECT_EQ(GetFileAttributesA(loaded.c_str()), INVALID_FILE_ATTRIBUTES) << "the planted DLL was loaded";
+    for (const std::string& file : {program, planted, loaded}) DeleteFileA(file.c_str());
+    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace

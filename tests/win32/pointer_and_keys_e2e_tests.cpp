@@ -1,6 +1,6 @@
 // The real program driven from outside with real pointer and key input:
-// moving and resizing by the margin and the grip, where the context menu
-// opens, Ctrl+Q ending the program with its text saved, and what is saved
+// moving and resizing by the margin and the grip and from the keyboard
+// through the note's window menu, where the context menu opens, Ctrl+Q ending the program with its text saved, and what is saved
 // while it runs, found in the store after the process is killed.
 #include <gtest/gtest.h>
 
@@ -267,6 +267,52 @@ TEST_F(NoteE2E, AMenuRequestFromTheKeyboardOpensJustBelowTheCaretLine) {
         ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
     }
     EXPECT_EQ(lines, text());
+}
+
+// Alt+Space in the text area opens the note's own window menu at its
+// top-left corner; its Move and Size take the arrow keys, 8 pixels a key,
+// Enter keeps and Esc puts back. Keys typed meanwhile reach no text; the
+// note keeps its style; the end is stored as a drag's.
+TEST_F(NoteE2E, AltSpaceMovesAndSizesTheNoteFromTheKeyboardAndTheEndIsStored) {
+    const LONG style = GetWindowLongA(note_, GWL_STYLE);
+    auto chooseFromWindowMenu = [&](char accessKey) {
+        sendKeys({VK_MENU, VK_SPACE, -VK_SPACE, -VK_MENU});
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() != nullptr; }, 3000)) << "no window menu";
+        const RECT menu = windowRect(shownMenu());
+        EXPECT_EQ(rect().left, menu.left);
+        EXPECT_EQ(rect().top, menu.top);
+        pressKey(static_cast<WORD>(accessKey));
+        ASSERT_TRUE(waitUntil([&] { return shownMenu() == nullptr; }, 3000));
+    };
+    chooseFromWindowMenu('S');
+    for (int key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, int{'X'}, VK_RETURN}) pressKey(static_cast<WORD>(key));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return widthOf(r) == 216 && heightOf(r) == 128; }));
+    EXPECT_EQ(100, rect().left);
+    EXPECT_EQ(100, rect().top);
+    Sleep(300);
+    EXPECT_EQ(stored("width"), "216");
+    EXPECT_EQ(stored("height"), "128");
+
+    chooseFromWindowMenu('M');
+    for (int key : {VK_RIGHT, VK_RIGHT, VK_DOWN}) pressKey(static_cast<WORD>(key));
+    ASSERT_TRUE(rectBecomes([](const RECT& r) { return r.left == 116 && r.top == 108; }));
+    pressKey(VK_ESCAPE);
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 100 && r.top == 100 && widthOf(r) == 216; }));
+
+    chooseFromWindowMenu('M');
+    for (int key : {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_RETURN})
+        pressKey(static_cast<WORD>(key));
+    EXPECT_TRUE(rectBecomes([](const RECT& r) { return r.left == 132 && r.top == 116; }));
+    EXPECT_EQ(216, widthOf(rect()));
+    typeAtTheEnd('Y');  // the keys go to the text again
+    EXPECT_EQ("first liney", text());
+    EXPECT_EQ(style, GetWindowLongA(note_, GWL_STYLE));
+    EXPECT_FALSE(style & (WS_SYSMENU | WS_CAPTION));
+    Sleep(300);
+    program_->kill();
+    EXPECT_EQ(stored("left"), "132");
+    EXPECT_EQ(stored("top"), "116");
+    EXPECT_EQ(stored("width"), "216");
 }
 
 // "Killed" is how a crash, a power cut or Task Manager's End task ends it.

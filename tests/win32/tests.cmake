@@ -11,6 +11,13 @@ if(WIN32)
   target_link_libraries(resource_tests PRIVATE version)
 endif()
 tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300)
+if(WIN32)
+  # The DLL a start-up test plants beside a copy of the program.
+  add_library(planted_dll SHARED tests/win32/planted_dll.cpp)
+  set_target_properties(planted_dll PROPERTIES PREFIX "")
+  target_link_libraries(planted_dll PRIVATE tarvissel_code static_runtime)
+  add_dependencies(lifecycle_tests planted_dll)
+endif()
 # With the program's manifest: aware of each monitor's density, as the program is.
 tarvissel_win32_test(note_window_tests SOURCES tests/win32/note_window_tests.cpp WITH_RESOURCES)
 tarvissel_win32_test(commands_tests SOURCES tests/win32/commands_tests.cpp tests/win32/hit_test_tests.cpp LOCALES zh C)

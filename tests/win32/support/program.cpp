@@ -4,13 +4,15 @@
 
 #include "tests/win32/support/windows_of_process.h"
 
-std::string programPath() {
+std::string pathBesideTests(const std::string& name) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string directory(path);
     directory.erase(directory.find_last_of('\\') + 1);
-    return directory + "Tarvissel.exe";
+    return directory + name;
 }
+
+std::string programPath() { return pathBesideTests("Tarvissel.exe"); }
 
 HWND noteTextArea(HWND note) { return FindWindowExA(note, nullptr, "Edit", nullptr); }
 

@@ -14,7 +14,9 @@
 constexpr DWORD kWindowTimeoutMs = 10000;
 constexpr DWORD kExitTimeoutMs = 10000;
 
-// The full path of Tarvissel.exe in the test executable's directory.
+// The full path of a file in the test executable's directory, and of
+// Tarvissel.exe there.
+std::string pathBesideTests(const std::string& name);
 std::string programPath();
 
 // The text area of the program's note, and its whole text read and set
