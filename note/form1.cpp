@@ -14,8 +14,13 @@
 //                      EN_CHANGE: MemoChange starts the text's deadline
 //   WM_TIMER           SaveTimer: the save timer only; saves the text (and
 //                      whatever the store may lack) at its deadline
-//   WM_ACTIVATE        FormDeactivate: saves everything that changed
+//   WM_ACTIVATE        FormDeactivate: saves everything that changed, but
+//                      not when hidden for the close
 //   WM_EXITSIZEMOVE    FormExitSizeMove: saves everything that changed
+//   WM_SYSCOMMAND      Alt+Space: the note's window menu, Move and Size from
+//                      the keyboard, whose end is saved as FormExitSizeMove
+//   WM_CAPTURECHANGED, WM_xBUTTONDOWN
+//                      end the keyboard's move or size, keeping it
 //   WM_POWERBROADCAST  FormSuspend: saves everything that changed, flushed
 //   WM_SETFOCUS        FocusActiveControl
 //   WM_CLOSE           Close: the application ends the run, and FormDestroy
