@@ -5,8 +5,9 @@
 // the installation waits for it to end; a note that does not end in time
 // stops the installation with a message instead. A note closed so is
 // remembered (NOTEWASRUNNING), and the package starts the installed note
-// again at the end: the user had it running. Every start is at the user's
-// own level, also from an elevated installation (start_as_user.h).
+// again at the end, or after a rollback where the installation failed or
+// was cancelled: the user had it running. Every start is at the user's own
+// level, also from an elevated installation (start_as_user.h).
 #include <windows.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -110,5 +111,12 @@ extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE insta
 // a note that cannot be started leaves the installation as it is.
 extern "C" __declspec(dllexport) UINT __stdcall StartInstalledNote(MSIHANDLE install) {
     startNoteIn(property(install, "INSTALLDIR"));
+    return ERROR_SUCCESS;
+}
+
+// The same on rollback, once the version that was there is back; a rollback
+// action is handed the install folder as its CustomActionData.
+extern "C" __declspec(dllexport) UINT __stdcall StartNoteAfterRollback(MSIHANDLE install) {
+    startNoteIn(property(install, "CustomActionData"));
     return ERROR_SUCCESS;
 }

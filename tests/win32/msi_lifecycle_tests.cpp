@@ -5,9 +5,9 @@
 // a running note closed the normal way (so it saves) by an upgrade and by
 // an uninstall, and the note started at the end where the user expects it:
 // after a first install with a user interface, and after an upgrade that
-// closed it, at the user's own level. The signed package installs on the
-// oldest Windows the note supports, and an older one is refused with a
-// message.
+// closed it, at the user's own level. An upgrade that fails leaves the older
+// version with its note running. The signed package installs on the oldest
+// Windows the note supports, and an older one is refused with a message.
 #include <gtest/gtest.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -39,6 +39,9 @@ std::string windowsPath(std::string unixPath) {
 }
 const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
 const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
+// This build's package made to fail inside its transaction, before it
+// removes the installed product.
+const std::string kFailingMsi = windowsPath(TARVISSEL_FAILING_MSI);
 // Signed by the release.signed test, with its test certificate.
 const std::string kSignedMsi = windowsPath(TARVISSEL_SIGNED_MSI);
 
@@ -394,6 +397,31 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
     }
     EXPECT_FALSE(exists(installedProgram()));
     EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "the uninstall started a note";
+}
+
+TEST_F(MsiLifecycle, AFailedUpgradeLeavesTheOlderVersionWithItsNoteRunning) {
+    ASSERT_EQ(install(kOlderMsi), 0u);
+    const std::string olderProgram = fileBytes(installedProgram());
+    const RawValue olderStartUp = startUpValue();
+    const std::string olderShortcut = fileBytes(startMenuShortcut());
+    const std::vector<std::string> olderProducts = installedProducts();
+    {
+        RunningProgram note(SW_SHOWNORMAL, installedProgram());
+        HWND window = note.waitForNote();
+        ASSERT_NE(window, nullptr);
+        typeAtEnd(window, 'A', "kepta");
+        EXPECT_EQ(install(kFailingMsi), static_cast<DWORD>(ERROR_INSTALL_FAILURE));
+        EXPECT_FALSE(note.running()) << "the upgrade did not close the note";
+    }
+    EXPECT_EQ(readSettingsString("max"), "kepta");
+    EXPECT_EQ(installedProducts(), olderProducts);
+    EXPECT_EQ(fileBytes(installedProgram()), olderProgram);
+    EXPECT_EQ(startUpValue().data, olderStartUp.data);
+    EXPECT_EQ(fileBytes(startMenuShortcut()), olderShortcut);
+    HWND restarted = noteStartedByInstaller(kWindowTimeoutMs);
+    ASSERT_NE(restarted, nullptr) << "the rollback did not start the note the upgrade closed";
+    EXPECT_STRCASEEQ(programOf(restarted).c_str(), installedProgram().c_str());
+    closeStartedNote(restarted);
 }
 
 // The installer starts the note itself only where its token is not
