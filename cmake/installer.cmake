@@ -1,15 +1,18 @@
 # The per-user installer of this build (release/Tarvissel-<version>-<arch>.msi,
 # written by scripts/make-msi from packaging/tarvissel.wxs) with the custom
 # action DLL it carries, and for the life-cycle tests a package of a lower
-# version whose program differs from this one by a trailing marker.
-add_library(close_note MODULE packaging/close_note.cpp)
+# version whose program differs from this one by a trailing marker, and one
+# of this version whose installation fails.
+add_library(close_note MODULE packaging/close_note.cpp packaging/start_as_user.cpp)
 set_target_properties(close_note PROPERTIES PREFIX "")
 target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=${WINDOWS_MINIMUM_WINNT})
 # Windows Installer looks the entry up by its plain name, also in a 32-bit DLL.
 target_link_options(close_note PRIVATE -Wl,--kill-at $<$<CONFIG:Release>:-s>)
 # It shares the product's owners and the running note's mark (base/).
 target_include_directories(close_note PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(close_note PRIVATE static_runtime msi tarvissel_code)
+# Its imports are Known DLLs (always from the system folder) and msi.dll,
+# which the installer has loaded already; it loads nothing by name itself.
+target_link_libraries(close_note PRIVATE static_runtime msi ole32 oleaut32 uuid tarvissel_code)
 
 set(make_msi ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-msi)
 set(msi_sources ${make_msi} ${CMAKE_CURRENT_SOURCE_DIR}/packaging/tarvissel.wxs
@@ -34,6 +37,13 @@ add_custom_command(OUTPUT ${older_msi}
   DEPENDS Tarvissel close_note ${msi_sources}
   VERBATIM)
 add_custom_target(older_msi ALL DEPENDS ${older_msi})
+set(failing_msi ${CMAKE_BINARY_DIR}/msi-test/Tarvissel-${PROJECT_VERSION}-${release_arch}-failing.msi)
+add_custom_command(OUTPUT ${failing_msi}
+  COMMAND ${make_msi} --fail-before-removal ${failing_msi} ${PROJECT_VERSION} ${release_arch}
+    $<TARGET_FILE:Tarvissel> ${icon} $<TARGET_FILE:close_note>
+  DEPENDS Tarvissel close_note ${msi_sources}
+  VERBATIM)
+add_custom_target(failing_msi ALL DEPENDS ${failing_msi})
 
 # What scripts/assemble-release needs of this build: its packages, and the
 # inputs to pack them again with a signed program and custom action; one

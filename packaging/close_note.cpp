@@ -5,7 +5,9 @@
 // the installation waits for it to end; a note that does not end in time
 // stops the installation with a message instead. A note closed so is
 // remembered (NOTEWASRUNNING), and the package starts the installed note
-// again at the end: the user had it running.
+// again at the end, or after a rollback where the installation failed or
+// was cancelled: the user had it running. Every start is at the user's own
+// level, also from an elevated installation (start_as_user.h).
 #include <windows.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -16,6 +18,7 @@
 
 #include "base/scoped_handle.h"
 #include "base/window.h"
+#include "packaging/start_as_user.h"
 
 namespace {
 
@@ -84,6 +87,10 @@ void report(MSIHANDLE install, const char* message) {
     MsiCloseHandle(record);
 }
 
+void startNoteIn(const std::string& folder) {
+    if (!folder.empty()) startAsUser(folder + kProgramName, folder);
+}
+
 }  // namespace
 
 extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE install) {
@@ -103,16 +110,13 @@ extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE insta
 // Started for the user who runs the installation, from the install folder;
 // a note that cannot be started leaves the installation as it is.
 extern "C" __declspec(dllexport) UINT __stdcall StartInstalledNote(MSIHANDLE install) {
-    const std::string folder = property(install, "INSTALLDIR");
-    if (folder.empty()) return ERROR_SUCCESS;
-    std::string program = folder + kProgramName;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                       &started)) {
-        // Left to run on its own.
-        const KernelHandle thread(started.hThread), process(started.hProcess);
-    }
+    startNoteIn(property(install, "INSTALLDIR"));
+    return ERROR_SUCCESS;
+}
+
+// The same on rollback, once the version that was there is back; a rollback
+// action is handed the install folder as its CustomActionData.
+extern "C" __declspec(dllexport) UINT __stdcall StartNoteAfterRollback(MSIHANDLE install) {
+    startNoteIn(property(install, "CustomActionData"));
     return ERROR_SUCCESS;
 }

@@ -5,16 +5,19 @@
 // a running note closed the normal way (so it saves) by an upgrade and by
 // an uninstall, and the note started at the end where the user expects it:
 // after a first install with a user interface, and after an upgrade that
-// closed it. The signed package installs on the oldest Windows the note
-// supports, and an older one is refused with a message.
+// closed it, at the user's own level. An upgrade that fails leaves the older
+// version with its note running. The signed package installs on the oldest
+// Windows the note supports, and an older one is refused with a message.
 #include <gtest/gtest.h>
 #include <msi.h>
 #include <msiquery.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <string>
 #include <vector>
 
+#include "packaging/start_as_user.h"
 #include "tests/win32/support/files.h"
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
@@ -36,6 +39,9 @@ std::string windowsPath(std::string unixPath) {
 }
 const std::string kNewerMsi = windowsPath(TARVISSEL_RELEASE_MSI);
 const std::string kOlderMsi = windowsPath(TARVISSEL_OLDER_MSI);
+// This build's package made to fail inside its transaction, before it
+// removes the installed product.
+const std::string kFailingMsi = windowsPath(TARVISSEL_FAILING_MSI);
 // Signed by the release.signed test, with its test certificate.
 const std::string kSignedMsi = windowsPath(TARVISSEL_SIGNED_MSI);
 
@@ -209,6 +215,62 @@ void closeStartedNote(HWND note) {
 // Long enough for a note started at the end of an installation to show.
 constexpr DWORD kStartedNoteMs = 3000;
 
+// What the platform lists of a process: its parent and its program's name.
+PROCESSENTRY32 processEntry(DWORD processId) {
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry))
+        if (entry.th32ProcessID == processId) return entry;
+    return PROCESSENTRY32{};
+}
+
+// The program a window's process runs.
+std::string programOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    char path[MAX_PATH * 2] = "";
+    DWORD size = sizeof path;
+    return process && QueryFullProcessImageNameA(process.get(), 0, path, &size) ? path : "";
+}
+
+DWORD parentOf(HWND window) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    return processEntry(processId).th32ParentProcessID;
+}
+
+// The token's elevation as the test answers it (Wine runs every program
+// elevated and cannot be asked otherwise), and the desktop shell refused
+// where the test says so; the platform's calls are back when it goes.
+class UserStartAnswered {
+public:
+    UserStartAnswered(bool elevated, bool shellRefused) {
+        elevated_ = elevated;
+        userStartApi().getTokenInformation = &answerElevation;
+        if (shellRefused) userStartApi().coCreateInstance = &refuseCreation;
+    }
+    ~UserStartAnswered() { userStartApi() = saved_; }
+    UserStartAnswered(const UserStartAnswered&) = delete;
+    UserStartAnswered& operator=(const UserStartAnswered&) = delete;
+
+private:
+    static BOOL WINAPI answerElevation(HANDLE, TOKEN_INFORMATION_CLASS kind, LPVOID information, DWORD size,
+                                       PDWORD written) {
+        if (kind != TokenElevation || size < sizeof(TOKEN_ELEVATION)) return FALSE;
+        static_cast<TOKEN_ELEVATION*>(information)->TokenIsElevated = elevated_;
+        *written = sizeof(TOKEN_ELEVATION);
+        return TRUE;
+    }
+    static HRESULT WINAPI refuseCreation(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID* object) {
+        *object = nullptr;
+        return REGDB_E_CLASSNOTREG;
+    }
+    static inline bool elevated_ = false;
+    UserStartApi saved_ = userStartApi();
+};
+
 void uninstallEverything() {
     for (const std::string& product : installedProducts()) msiexec("/x " + product);
 }
@@ -317,7 +379,12 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
     }
     HWND restarted = noteStartedByInstaller(kWindowTimeoutMs);
     ASSERT_NE(restarted, nullptr) << "the upgrade did not start the note it closed";
-    EXPECT_EQ(noteText(restarted), "kepta");
+    EXPECT_STRCASEEQ(programOf(restarted).c_str(), installedProgram().c_str());
+    // Wine runs every program elevated, the installer too: the note it
+    // starts is the user's desktop shell's. Wine's shell runs with the code
+    // page of whichever session started it, so the note it starts may read
+    // its store under another name: the text is checked in the store.
+    EXPECT_STRCASEEQ(processEntry(parentOf(restarted)).szExeFile, "explorer.exe");
     closeStartedNote(restarted);
     {
         RunningProgram note(SW_SHOWNORMAL, installedProgram());
@@ -330,6 +397,50 @@ TEST_F(MsiLifecycle, ARunningNoteIsClosedAndSavedBeforeAnUpgradeAndAnUninstall) 
     }
     EXPECT_FALSE(exists(installedProgram()));
     EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "the uninstall started a note";
+}
+
+TEST_F(MsiLifecycle, AFailedUpgradeLeavesTheOlderVersionWithItsNoteRunning) {
+    ASSERT_EQ(install(kOlderMsi), 0u);
+    const std::string olderProgram = fileBytes(installedProgram());
+    const RawValue olderStartUp = startUpValue();
+    const std::string olderShortcut = fileBytes(startMenuShortcut());
+    const std::vector<std::string> olderProducts = installedProducts();
+    {
+        RunningProgram note(SW_SHOWNORMAL, installedProgram());
+        HWND window = note.waitForNote();
+        ASSERT_NE(window, nullptr);
+        typeAtEnd(window, 'A', "kepta");
+        EXPECT_EQ(install(kFailingMsi), static_cast<DWORD>(ERROR_INSTALL_FAILURE));
+        EXPECT_FALSE(note.running()) << "the upgrade did not close the note";
+    }
+    EXPECT_EQ(readSettingsString("max"), "kepta");
+    EXPECT_EQ(installedProducts(), olderProducts);
+    EXPECT_EQ(fileBytes(installedProgram()), olderProgram);
+    EXPECT_EQ(startUpValue().data, olderStartUp.data);
+    EXPECT_EQ(fileBytes(startMenuShortcut()), olderShortcut);
+    HWND restarted = noteStartedByInstaller(kWindowTimeoutMs);
+    ASSERT_NE(restarted, nullptr) << "the rollback did not start the note the upgrade closed";
+    EXPECT_STRCASEEQ(programOf(restarted).c_str(), installedProgram().c_str());
+    closeStartedNote(restarted);
+}
+
+// The installer starts the note itself only where its token is not
+// elevated; elevated, only the desktop shell may start it, and without the
+// shell nothing starts.
+TEST_F(MsiLifecycle, TheInstallerStartsTheNoteItselfOnlyWhenNotElevated) {
+    const std::string program = programPath();
+    const std::string folder = program.substr(0, program.rfind('\\') + 1);
+    {
+        UserStartAnswered notElevated(false, false);
+        startAsUser(program, folder);
+        HWND note = noteStartedByInstaller(kWindowTimeoutMs);
+        ASSERT_NE(note, nullptr) << "a start at the user's level started nothing";
+        EXPECT_EQ(parentOf(note), GetCurrentProcessId());
+        closeStartedNote(note);
+    }
+    UserStartAnswered elevatedWithoutShell(true, true);
+    startAsUser(program, folder);
+    EXPECT_EQ(noteStartedByInstaller(kStartedNoteMs), nullptr) << "an elevated start without the shell started the note";
 }
 
 // Windows 7 SP1 is the oldest Windows the package installs on.

@@ -38,15 +38,17 @@ tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.c
 tarvissel_win32_test(export_tests SOURCES tests/win32/text_file_tests.cpp LOCALES zh C)
 tarvissel_win32_test(save_command_tests SOURCES tests/win32/save_command_tests.cpp TIMEOUT 240)
 # The installers' life cycle under msiexec: this build's package, an older
-# one (cmake/installer.cmake) and this build's package as the release.signed
-# test signed it (cmake/cross-build.cmake).
-tarvissel_win32_test(msi_lifecycle_tests SOURCES tests/win32/msi_lifecycle_tests.cpp TIMEOUT 180)
+# one and one that fails (cmake/installer.cmake) and this build's package as
+# the release.signed test signed it (cmake/cross-build.cmake); the custom
+# action's start at the user's level, in the test's own process.
+tarvissel_win32_test(msi_lifecycle_tests
+  SOURCES tests/win32/msi_lifecycle_tests.cpp packaging/start_as_user.cpp TIMEOUT 180)
 if(WIN32)
   target_compile_definitions(msi_lifecycle_tests PRIVATE
-    TARVISSEL_RELEASE_MSI="${release_msi}" TARVISSEL_OLDER_MSI="${older_msi}"
+    TARVISSEL_RELEASE_MSI="${release_msi}" TARVISSEL_OLDER_MSI="${older_msi}" TARVISSEL_FAILING_MSI="${failing_msi}"
     TARVISSEL_SIGNED_MSI="${SIGNED_RELEASE_DIR}/Tarvissel-${PROJECT_VERSION}-${release_arch}.msi")
-  target_link_libraries(msi_lifecycle_tests PRIVATE msi shell32)
-  add_dependencies(msi_lifecycle_tests release_msi older_msi)
+  target_link_libraries(msi_lifecycle_tests PRIVATE msi shell32 ole32 oleaut32 uuid)
+  add_dependencies(msi_lifecycle_tests release_msi older_msi failing_msi)
 else()
   foreach(arch ${WINE_RUN_ARCHS})
     set_property(TEST ${wine_prefix_${arch}}.msi_lifecycle_tests.zh APPEND PROPERTY FIXTURES_REQUIRED signed_release)
