@@ -76,7 +76,8 @@ list(TRANSFORM WINDOWS_ARCHS PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE cross_
 add_test(NAME release.signed
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-release ${SIGNED_RELEASE_DIR} ${PROJECT_VERSION} ${WINDOWS_MINIMUM}
     ${cross_builds})
-set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120)
+# The installers' Wine tests wait for it: it starts early.
+set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120 COST 500)
 
 # One Wine session (prefix, display, wineserver) per architecture for the
 # whole CTest run; the tests of one architecture run one after another.
@@ -90,7 +91,11 @@ foreach(arch ${WINE_RUN_ARCHS})
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${WINE_STATE_${arch}} ${arch})
   add_test(NAME ${session}.stop
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE_${arch}} ${arch})
-  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session})
+  # Each architecture's Wine tests are the longest chain of the run: its
+  # session starts first, and its tests go before any other test waiting
+  # for a free job (cmake/win32-tests.cmake).
+  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session}
+    COST 2000)
   # The prefix is made while the programs build: made when the tests start,
   # it would hold them up for some 10 s per architecture.
   set(prefix_ready ${WINE_STATE_${arch}}/prefix/.ready)

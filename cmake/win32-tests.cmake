@@ -73,10 +73,12 @@ function(tarvissel_win32_test name)
     foreach(arch ${WINE_RUN_ARCHS})
       set(session ${wine_prefix_${arch}})
       foreach(locale ${T_LOCALES})
+        # The longer allowed, the earlier started; any of them before the
+        # tests outside the Wine sessions.
         add_test(NAME ${session}.${name}.${locale}
           COMMAND ${WINE_TEST} ${WINE_STATE_${arch}} ${arch} ${locale} ${T_TIMEOUT} ${WINDOWS_BIN_${arch}}/${name}.exe)
         set_tests_properties(${session}.${name}.${locale} PROPERTIES
-          FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT})
+          FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT} COST ${T_TIMEOUT})
       endforeach()
     endforeach()
   endif()
