@@ -10,24 +10,32 @@
 # RELEASE_URL (see the README's Release section).
 BUILD ?= build
 JOBS ?= 2
+# Tests running at once: each architecture's Wine tests (one at a time, and
+# mostly waiting) and one more, the one-job build of the sanitizer builds
+# (build.sanitizers) or the other tests.
+TEST_JOBS ?= 3
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 60
 FUZZ_STORES ?= 300
 FUZZ_SEED ?= 20260
 
-.PHONY: setup build test run fuzz bench dist clean
+.PHONY: setup configure build test run fuzz bench dist clean
 
 setup:
 	@scripts/bootstrap
 
-build: setup
+configure: setup
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD) -j$(JOBS)
 
-# The closing lines say which architectures' Win32 tests ran and why any
-# were skipped.
-test: build
-	@status=0; ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS) || status=$$?; \
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target all sanitizer_builds
+
+# The test run makes the sanitizer builds itself, beside the Wine tests.
+# The closing lines say which architectures' Win32 tests ran, why any were
+# skipped and which test programs were therefore not built.
+test: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+	@status=0; ctest --test-dir $(BUILD) --output-on-failure -j$(TEST_JOBS) || status=$$?; \
 	  cat $(BUILD)/wine-archs.txt; exit $$status
 
 # Every fuzz target the build made (one per rule, see cmake/rule-lists.cmake).

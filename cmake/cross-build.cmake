@@ -8,8 +8,26 @@ set(toolchain_x64 x86_64-w64-mingw32)
 # Where the release.signed test leaves a signed release for the life-cycle
 # tests of the cross builds.
 set(SIGNED_RELEASE_DIR ${CMAKE_BINARY_DIR}/release-signed)
+# Which architectures run here is tried once per configuration (each `make`
+# configures anew); WINE_ARCHS chooses among them on a machine that runs both.
+execute_process(COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-archs
+  OUTPUT_VARIABLE WINE_RUN_ARCHS ERROR_VARIABLE skipped_archs
+  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE
+  RESULT_VARIABLE archs_result)
+if(NOT archs_result EQUAL 0)
+  message(FATAL_ERROR "${skipped_archs}")
+endif()
+separate_arguments(WINE_RUN_ARCHS)
+
 foreach(arch ${WINDOWS_ARCHS})
   set(WINDOWS_BIN_${arch} ${CMAKE_BINARY_DIR}/${arch}/bin)
+  # Test programs that cannot run here are not linked, only compiled.
+  if(arch IN_LIST WINE_RUN_ARCHS)
+    set(test_programs ON)
+  else()
+    set(test_programs OFF)
+    list(APPEND unlinked_archs ${arch})
+  endif()
   ExternalProject_Add(${arch}
     SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
     BINARY_DIR ${CMAKE_BINARY_DIR}/${arch}
@@ -18,6 +36,7 @@ foreach(arch ${WINDOWS_ARCHS})
       -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
       -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
       -DSIGNED_RELEASE_DIR=${SIGNED_RELEASE_DIR}
+      -DWIN32_TEST_PROGRAMS=${test_programs}
     BUILD_ALWAYS ON
     INSTALL_COMMAND ""
     USES_TERMINAL_BUILD ON)
@@ -37,31 +56,28 @@ foreach(arch ${WINDOWS_ARCHS})
       ${CMAKE_BINARY_DIR}/${arch}/release/Tarvissel-${PROJECT_VERSION}-${arch}.msi ${arch} ${PROJECT_VERSION} ${exe})
 endforeach()
 
+# The closing lines of `make test`: what ran, what was skipped and why, and
+# what was therefore not built.
+string(REPLACE ";" " " shown_archs "${WINE_RUN_ARCHS}")
+set(arch_summary "Win32 tests run under Wine for: ${shown_archs}")
+if(skipped_archs)
+  string(APPEND arch_summary "\n${skipped_archs}")
+endif()
+if(unlinked_archs)
+  string(REPLACE ";" " " shown_archs "${unlinked_archs}")
+  string(APPEND arch_summary "\nWin32 test programs not built for: ${shown_archs} (their sources only compiled, as a check)")
+endif()
+message(NOTICE "${arch_summary}")
+file(WRITE ${CMAKE_BINARY_DIR}/wine-archs.txt "${arch_summary}\n")
+
 # A release as make dist assembles it, from both builds' programs and
 # installers, signed with a test certificate and with winget manifests.
 list(TRANSFORM WINDOWS_ARCHS PREPEND ${CMAKE_BINARY_DIR}/ OUTPUT_VARIABLE cross_builds)
 add_test(NAME release.signed
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-release ${SIGNED_RELEASE_DIR} ${PROJECT_VERSION} ${WINDOWS_MINIMUM}
     ${cross_builds})
-set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120)
-
-# Which architectures run here is tried once per configuration (each `make`
-# configures anew); WINE_ARCHS chooses among them on a machine that runs both.
-execute_process(COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-archs
-  OUTPUT_VARIABLE WINE_RUN_ARCHS ERROR_VARIABLE skipped_archs
-  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE
-  RESULT_VARIABLE archs_result)
-if(NOT archs_result EQUAL 0)
-  message(FATAL_ERROR "${skipped_archs}")
-endif()
-separate_arguments(WINE_RUN_ARCHS)
-string(REPLACE ";" " " shown_archs "${WINE_RUN_ARCHS}")
-set(arch_summary "Win32 tests run under Wine for: ${shown_archs}")
-if(skipped_archs)
-  string(APPEND arch_summary "\n${skipped_archs}")
-endif()
-message(NOTICE "${arch_summary}")
-file(WRITE ${CMAKE_BINARY_DIR}/wine-archs.txt "${arch_summary}\n")
+# The installers' Wine tests wait for it: it starts early.
+set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120 COST 500)
 
 # One Wine session (prefix, display, wineserver) per architecture for the
 # whole CTest run; the tests of one architecture run one after another.
@@ -75,7 +91,11 @@ foreach(arch ${WINE_RUN_ARCHS})
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${WINE_STATE_${arch}} ${arch})
   add_test(NAME ${session}.stop
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE_${arch}} ${arch})
-  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session})
+  # Each architecture's Wine tests are the longest chain of the run: its
+  # session starts first, and its tests go before any other test waiting
+  # for a free job (cmake/win32-tests.cmake).
+  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session}
+    COST 2000)
   # The prefix is made while the programs build: made when the tests start,
   # it would hold them up for some 10 s per architecture.
   set(prefix_ready ${WINE_STATE_${arch}}/prefix/.ready)

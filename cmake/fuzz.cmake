@@ -14,7 +14,9 @@ ExternalProject_Add(fuzz
   BINARY_DIR ${FUZZ_BUILD_DIR}
   CMAKE_ARGS -DCMAKE_CXX_COMPILER=${CLANGXX} -DCMAKE_BUILD_TYPE=RelWithDebInfo
   BUILD_ALWAYS ON
+  EXCLUDE_FROM_ALL ON
   INSTALL_COMMAND "")
+add_dependencies(sanitizer_builds fuzz)
 
 set(FUZZ_SMOKE_SECONDS 3)
 foreach(rule ${FUZZED_RULES})
@@ -22,5 +24,5 @@ foreach(rule ${FUZZED_RULES})
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/fuzz-rule ${FUZZ_BUILD_DIR}/${rule}_fuzz
             ${FUZZ_SMOKE_SECONDS} ${CMAKE_CURRENT_SOURCE_DIR}/tests/fuzz/corpus/${rule}
             ${CMAKE_BINARY_DIR}/fuzz-work/${rule})
-  set_tests_properties(fuzz.${rule} PROPERTIES TIMEOUT 60)
+  set_tests_properties(fuzz.${rule} PROPERTIES TIMEOUT 60 FIXTURES_REQUIRED sanitizer_builds)
 endforeach()

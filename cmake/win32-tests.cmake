@@ -1,18 +1,36 @@
-# The Win32 test executables: built by both cross builds, run under Wine by
-# the native build's CTest for each architecture this machine runs, once for
-# each code page they name (zh: 936, C: 1252).
+# The Win32 test executables: built by a cross build whose architecture
+# this machine runs (WIN32_TEST_PROGRAMS, set by cmake/cross-build.cmake),
+# run under Wine by the native build's CTest, once for each code page they
+# name (zh: 936, C: 1252). A cross build whose programs cannot run here only
+# compiles their sources, so that an error of that architecture alone is
+# still caught, without GoogleTest's library or the links.
 #   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s]
 #                        [WITH_RESOURCES: the program's icon, version, manifest])
 if(WIN32 AND NOT TARGET gtest)
-  # GoogleTest from Debian's sources as two plain libraries: its own CMake
-  # project would detect a C compiler and look for a threads library in each
-  # cross build, a serial wait of several seconds at every configuration.
-  # On Windows it uses the platform's own locks.
+  option(WIN32_TEST_PROGRAMS "Link the Win32 test programs (OFF: only compile their sources)" ON)
+  # Test code is built for compile time, not speed (the program's own code
+  # keeps its optimisation), and every test shares one precompiled header
+  # of the platform's and GoogleTest's headers: both builds' tests compile
+  # in about half the time.
+  set(test_code_options -O0)
   set(gtest_dir /usr/src/googletest/googletest)
-  add_library(gtest STATIC ${gtest_dir}/src/gtest-all.cc)
-  target_include_directories(gtest SYSTEM PUBLIC ${gtest_dir}/include PRIVATE ${gtest_dir})
-  add_library(gtest_main STATIC ${gtest_dir}/src/gtest_main.cc)
-  target_link_libraries(gtest_main PUBLIC gtest)
+  if(WIN32_TEST_PROGRAMS)
+    # GoogleTest from Debian's sources as two plain libraries: its own CMake
+    # project would detect a C compiler and look for a threads library in
+    # each cross build, a serial wait of several seconds at every
+    # configuration. On Windows it uses the platform's own locks.
+    add_library(gtest STATIC ${gtest_dir}/src/gtest-all.cc)
+    target_include_directories(gtest SYSTEM PUBLIC ${gtest_dir}/include PRIVATE ${gtest_dir})
+    add_library(gtest_main STATIC ${gtest_dir}/src/gtest_main.cc)
+    target_link_libraries(gtest_main PUBLIC gtest)
+    target_compile_options(gtest PRIVATE ${test_code_options})
+    target_compile_options(gtest_main PRIVATE ${test_code_options})
+  else()
+    # Only GoogleTest's headers: nothing is linked.
+    add_library(gtest INTERFACE)
+    target_include_directories(gtest SYSTEM INTERFACE ${gtest_dir}/include)
+    add_library(gtest_main INTERFACE)
+  endif()
   add_library(win32_test_support STATIC
     tests/win32/support/call_tables.cpp
     tests/win32/support/files.cpp
@@ -27,13 +45,6 @@ if(WIN32 AND NOT TARGET gtest)
     tests/win32/support/wait.cpp
     tests/win32/support/windows_of_process.cpp)
   target_link_libraries(win32_test_support PUBLIC tarvissel_core gtest shell32)
-  # Test code is built for compile time, not speed (the program's own code
-  # keeps its optimisation), and every test shares one precompiled header
-  # of the platform's and GoogleTest's headers: both builds' tests compile
-  # in about half the time.
-  set(test_code_options -O0)
-  target_compile_options(gtest PRIVATE ${test_code_options})
-  target_compile_options(gtest_main PRIVATE ${test_code_options})
   target_compile_options(win32_test_support PUBLIC ${test_code_options})
   target_precompile_headers(win32_test_support PRIVATE <windows.h> <gtest/gtest.h>)
 endif()
@@ -47,7 +58,11 @@ function(tarvissel_win32_test name)
     set(T_TIMEOUT 120)
   endif()
   if(WIN32)
-    add_executable(${name} ${T_SOURCES})
+    if(WIN32_TEST_PROGRAMS)
+      add_executable(${name} ${T_SOURCES})
+    else()
+      add_library(${name} OBJECT ${T_SOURCES})
+    endif()
     target_link_libraries(${name} PRIVATE win32_test_support tarvissel_core gtest gtest_main)
     target_precompile_headers(${name} REUSE_FROM win32_test_support)
     if(T_WITH_RESOURCES)
@@ -58,10 +73,12 @@ function(tarvissel_win32_test name)
     foreach(arch ${WINE_RUN_ARCHS})
       set(session ${wine_prefix_${arch}})
       foreach(locale ${T_LOCALES})
+        # The longer allowed, the earlier started; any of them before the
+        # tests outside the Wine sessions.
         add_test(NAME ${session}.${name}.${locale}
           COMMAND ${WINE_TEST} ${WINE_STATE_${arch}} ${arch} ${locale} ${T_TIMEOUT} ${WINDOWS_BIN_${arch}}/${name}.exe)
         set_tests_properties(${session}.${name}.${locale} PROPERTIES
-          FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT})
+          FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT} COST ${T_TIMEOUT})
       endforeach()
     endforeach()
   endif()
