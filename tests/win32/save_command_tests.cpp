@@ -85,8 +85,10 @@ protected:
         EXPECT_TRUE(noteInForeground());
         pressCtrlLetter('S');
     }
+    // Generous: under load the activation comes back well after the dialog
+    // or the box has gone.
     bool noteInForeground() const {
-        return waitUntil([this] { return GetForegroundWindow() == note_; }, 3000);
+        return waitUntil([this] { return GetForegroundWindow() == note_; }, kWindowTimeoutMs);
     }
 
     HWND waitForSaveDialog() {
