@@ -155,6 +155,7 @@ void TForm1::CreateParts() {
 
 void TForm1::DestroyHandle() {
     if (!handle_) return;
+    saveTimerFor_.reset();  // the timer goes with the window
     bounds_ = WindowBounds();
     Memo1.DestroyHandle();
     for (TPanel* panel : {&Panel1, &Panel2, &Panel3, &Panel4}) panel->ReleaseHandle();
@@ -401,7 +402,12 @@ void TForm1::MemoChange() {
 }
 
 // A move or resize may still be going on: its place is saved at its end.
-void TForm1::SaveTimer() { SaveWhatChanged(saveSchedule_.DueAt(now())); }
+// Fired a moment before the deadline by the tick count, it is set again for
+// what remains.
+void TForm1::SaveTimer() {
+    saveTimerFor_.reset();
+    SaveWhatChanged(saveSchedule_.DueAt(now()));
+}
 
 // Hidden for the close, the note leaves its saving to the close save.
 void TForm1::FormDeactivate() {
@@ -439,9 +445,12 @@ void TForm1::SaveWhatChanged(SaveScope scope) {
     host_.ReportFailure(Failure(failure));
 }
 
+// Set only when the deadline changes: a key typed while one runs asks the
+// platform nothing.
 void TForm1::ArmSaveTimer() {
-    if (!handle_) return;
     const auto deadline = saveSchedule_.Deadline();
+    if (!handle_ || deadline == saveTimerFor_) return;
+    saveTimerFor_ = deadline;
     if (!deadline) {
         KillTimer(handle_, kSaveTimer);
         return;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "commands/menu.h"
@@ -190,6 +191,7 @@ private:
     std::unique_ptr<TRegistry> SettingsKey;
     HeldValues held_;  // what the store holds, as far as this run knows
     SaveSchedule saveSchedule_;
+    std::optional<SaveSchedule::Ms> saveTimerFor_;  // the deadline the timer is set for
     bool backgroundSaveFailed_ = false;
     bool savedOnClose_ = false;
     DailyCopies dailyCopies_;
