@@ -10,7 +10,6 @@
 namespace {
 
 const char kFaceName[] = "宋体";
-const char kSelfProperty[] = "TMemo";
 // "The note's text": what screen readers call the text area.
 const char kAccessibleName[] = "便笺内容";
 const int kNameLabelId = 2;
@@ -64,7 +63,9 @@ void TMemo::CreateHandle(HWND parent) {
     nameForScreenReaders(parent);
     handle_ = createWindow(0, "EDIT", "", editStyle(alignment_), bounds_.left, bounds_.top, bounds_.width,
                            bounds_.height, parent, reinterpret_cast<HMENU>(1), nullptr);
-    SetPropA(handle_, kSelfProperty, this);
+    // The window's own slot, read without asking the window server: every
+    // message of the text area, each key among them, passes this way.
+    SetWindowLongPtrA(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     editProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TMemo::SubclassProc)));
     if (!font_.get()) font_.reset(createFont(fontHeight_));
@@ -90,7 +91,7 @@ HWND TMemo::Release() {
     handle_ = nullptr;
     // The edit control's own procedure cleans up after itself on destruction.
     SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(editProc_));
-    RemovePropA(window, kSelfProperty);
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return window;
 }
 
@@ -150,7 +151,7 @@ void TMemo::SelectAll() {
 }
 
 LRESULT CALLBACK TMemo::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto memo = static_cast<TMemo*>(GetPropA(window, kSelfProperty));
+    auto memo = reinterpret_cast<TMemo*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     WNDPROC editProc = memo ? memo->editProc_ : DefWindowProcA;
     if (message == WM_CONTEXTMENU && memo) {
         // The note's own menu replaces the edit control's; a request from the
