@@ -553,9 +553,10 @@ int main(int argc, char** argv) {
     const std::vector<const Program*> programs{&note, &sameWork, &bare};
 
     const std::size_t kKiB = 1024, kMiB = 1024 * 1024;
-    // Wine's edit control alone takes about 0.01 s a key at 64 KiB, 0.05 s
-    // at 1 MiB and 0.3 s at 4 MiB.
-    for (const auto& [size, keys] : {std::pair<std::size_t, int>{64 * kKiB, 300}, {kMiB, 200}, {4 * kMiB, 30}})
+    // Wine's edit control alone takes a few milliseconds a key at 64 KiB,
+    // some 20 at 1 MiB and more at 4 MiB; the cheap keys are many, so that a
+    // difference of a tenth of a millisecond stands out of the noise.
+    for (const auto& [size, keys] : {std::pair<std::size_t, int>{64 * kKiB, 1200}, {kMiB, 200}, {4 * kMiB, 30}})
         measureTyping({&note, &sameWork}, size, keys);
     measureBackgroundSaves({64 * kKiB, kMiB, 4 * kMiB}, pairs);
     if (typingOnly) {
