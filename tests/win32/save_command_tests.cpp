@@ -85,10 +85,19 @@ protected:
         EXPECT_TRUE(noteInForeground());
         pressCtrlLetter('S');
     }
-    // Generous: under load the activation comes back well after the dialog
-    // or the box has gone.
+    // The note active with its text area focused, so that a shortcut reaches
+    // it. Generous: under load the activation and the focus come back well
+    // after the dialog or the box has gone.
     bool noteInForeground() const {
-        return waitUntil([this] { return GetForegroundWindow() == note_; }, kWindowTimeoutMs);
+        return waitUntil(
+            [this] {
+                GUITHREADINFO thread{};
+                thread.cbSize = sizeof thread;
+                return GetForegroundWindow() == note_ &&
+                       GetGUIThreadInfo(GetWindowThreadProcessId(note_, nullptr), &thread) &&
+                       thread.hwndFocus == memo_;
+            },
+            kWindowTimeoutMs);
     }
 
     HWND waitForSaveDialog() {
