@@ -47,20 +47,17 @@ std::string localAppDataFolder() {
     return length > 0 && !unmappable ? std::string(path) : std::string();
 }
 
-bool isFolder(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The copies' folder, made if missing; empty where there is none.
 std::string copiesFolder() {
     std::string folder = localAppDataFolder();
-    if (folder.empty() || !isFolder(folder)) return std::string();
+    if (folder.empty()) return std::string();
     for (const char* part : {"\\Vessan", "\\Tarvissel"}) {
         folder += part;
         CreateDirectoryA(folder.c_str(), nullptr);
     }
-    return isFolder(folder) ? folder + "\\" : std::string();
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    const bool made = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return made ? folder + "\\" : std::string();
 }
 
 bool exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }

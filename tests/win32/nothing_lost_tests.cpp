@@ -196,9 +196,14 @@ TEST_F(NothingLost, AFirstRunAndARemovedKeyEndedTheHardWayKeepEverything) {
 }
 
 // A store not marked as started opens an empty note; its text is the day's
-// copy before the first save replaces it.
+// copy before the first save replaces it. An earlier run killed while it
+// wrote a copy left only the copy's partial file, never a dated one.
 TEST_F(NothingLost, TextTheNoteDidNotReadIsTheDaysCopyBeforeItIsReplaced) {
     removeDailyCopies();
+    CreateDirectoryA(dailyCopiesFolder().substr(0, dailyCopiesFolder().size() - sizeof "Tarvissel\\" + 1).c_str(),
+                     nullptr);
+    CreateDirectoryA(dailyCopiesFolder().c_str(), nullptr);
+    writeFileBytes(dailyCopiesFolder() + "copy.partial", "half a co");
     writeCompleteStore("never shown", "100", "100", "120", "200");
     writeSettingsString("first", "0");
     RunningProgram program;
@@ -210,6 +215,7 @@ TEST_F(NothingLost, TextTheNoteDidNotReadIsTheDaysCopyBeforeItIsReplaced) {
     program.kill();
     EXPECT_EQ(readSettingsString("max"), "n");
     EXPECT_EQ(fileBytes(dailyCopiesFolder() + todaysCopyName()), "never shown");
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + "copy.partial"), "(no file)");
     removeDailyCopies();
 }
 
