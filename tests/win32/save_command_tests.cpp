@@ -79,25 +79,30 @@ protected:
         ASSERT_TRUE(setText(memo_, text));
     }
 
-    // Activation by another process arrives later: the keys wait for it.
+    // Activation by another process arrives later: the keys wait for it. A
+    // box just answered may still hold the note disabled, and a disabled
+    // note is not brought to the front: asked again until it is.
     void pressSave() {
-        SetForegroundWindow(note_);
-        EXPECT_TRUE(noteInForeground());
+        EXPECT_TRUE(waitUntil([this] { return IsWindowEnabled(note_) != FALSE; }, kWindowTimeoutMs));
+        EXPECT_TRUE(waitUntil(
+            [this] {
+                SetForegroundWindow(note_);
+                return noteFocused();
+            },
+            kWindowTimeoutMs));
         pressCtrlLetter('S');
     }
     // The note active with its text area focused, so that a shortcut reaches
     // it. Generous: under load the activation and the focus come back well
     // after the dialog or the box has gone.
     bool noteInForeground() const {
-        return waitUntil(
-            [this] {
-                GUITHREADINFO thread{};
-                thread.cbSize = sizeof thread;
-                return GetForegroundWindow() == note_ &&
-                       GetGUIThreadInfo(GetWindowThreadProcessId(note_, nullptr), &thread) &&
-                       thread.hwndFocus == memo_;
-            },
-            kWindowTimeoutMs);
+        return waitUntil([this] { return noteFocused(); }, kWindowTimeoutMs);
+    }
+    bool noteFocused() const {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        return GetForegroundWindow() == note_ &&
+               GetGUIThreadInfo(GetWindowThreadProcessId(note_, nullptr), &thread) && thread.hwndFocus == memo_;
     }
 
     HWND waitForSaveDialog() {
