@@ -22,6 +22,13 @@ public:
     ~ScopedHandle() { reset(); }
     ScopedHandle(const ScopedHandle&) = delete;
     ScopedHandle& operator=(const ScopedHandle&) = delete;
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+        if (this != &other) {
+            reset(std::exchange(other.handle_, None()));
+            deleter_ = std::move(other.deleter_);
+        }
+        return *this;
+    }
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != None(); }

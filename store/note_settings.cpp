@@ -1,5 +1,7 @@
 #include "store/note_settings.h"
 
+#include <utility>
+
 #include "base/failure.h"
 #include "base/system.h"
 #include "store/registry.h"
@@ -57,13 +59,29 @@ void writeValues(TRegistry& key, StoredNote& note, HeldValues& held, const Named
 }
 
 void makeKeyAgain(TRegistry& key, HeldValues& held) {
-    key.CloseKey();
+    held.clear();  // no key, or a new one: it holds nothing this run knows of
     OpenNoteSettings(key);
-    held.clear();  // the new key holds nothing yet
+}
+
+// A failed open or create raises; a key opened without creating is there.
+void openStep(TRegistry& key, const char* name, bool canCreate) {
+    key.CreateKey(name);
+    if (!key.OpenKey(name, canCreate)) throw Failure(kCreateKeyFailed, name);
+}
+
+// Each step runs whatever the step before it left current, so a missing
+// "software" puts the settings key directly under the root.
+void openPath(TRegistry& key) {
+    key.SetRootKey(HKEY_CURRENT_USER);
+    key.OpenKey("software", false);
+    openStep(key, "Vessan", false);
+    openStep(key, "Ordeluma", true);
+    openStep(key, "位置", true);
 }
 
 // Writes what `valuesFor` gives for what the store holds, with the key made
-// again first where it is gone, and once more where it went during a write.
+// again first where it is not open or gone, and once more where it went
+// during a write.
 template <class ValuesFor>
 bool writeToKeyAtItsPath(TRegistry& key, StoredNote& note, HeldValues& held, ValuesFor valuesFor) {
     for (bool retried = false;; retried = true) {
@@ -80,17 +98,15 @@ bool writeToKeyAtItsPath(TRegistry& key, StoredNote& note, HeldValues& held, Val
 
 }  // namespace
 
-// Each open runs whatever the step before it left current, so a missing
-// "software" puts the settings key directly under the root.
 void OpenNoteSettings(TRegistry& key) {
-    key.SetRootKey(HKEY_CURRENT_USER);
-    key.OpenKey("software", false);
-    key.CreateKey("Vessan");
-    key.OpenKey("Vessan", false);
-    key.CreateKey("Ordeluma");
-    key.OpenKey("Ordeluma", true);
-    key.CreateKey("位置");
-    key.OpenKey("位置", true);
+    TRegistry opened;
+    try {
+        openPath(opened);
+    } catch (...) {
+        key.CloseKey();
+        throw;
+    }
+    key = std::move(opened);
 }
 
 // Each value is applied as soon as it is read, so a failure leaves the
@@ -120,4 +136,9 @@ void WriteNoteOnClose(TRegistry& key, StoredNote& note, HeldValues& held) {
 bool WriteChangedValues(TRegistry& key, StoredNote& note, HeldValues& held, SaveScope scope) {
     return writeToKeyAtItsPath(key, note, held,
                                [&](const HeldValues& now) { return valuesToWrite(scope, currentValues(note), now); });
+}
+
+bool TextIsStored(const StoredNote& note, const HeldValues& held) {
+    const auto text = held.find(kTextName);
+    return text != held.end() && text->second == note.Text();
 }

@@ -32,16 +32,22 @@ protected:
     ~StoredNote() = default;
 };
 
+// Opens the settings key as a whole into `key`, or nothing: where a step
+// fails, the failure is raised and `key` is left with no key open, so that
+// no value of the note ever goes to a key on the way to its own.
 void OpenNoteSettings(TRegistry& key);
 // Records in `held` what it reads and writes.
 void RestoreNote(TRegistry& key, StoredNote& note, HeldValues& held);
 
-// The writes. A settings key that another program removed or renamed while
-// the note runs is made again where OpenNoteSettings makes it, and written
-// whole, silently. A write that still fails raises, leaving the values
+// The writes. A settings key that is not open (the open failed) or that
+// another program removed or renamed while the note runs is made again
+// where OpenNoteSettings makes it, and written whole, silently. A key that
+// cannot be made, or a write that still fails, raises, leaving the values
 // before it written and recorded in `held`.
 // The close save: text, top, left, height and width, in that order.
 void WriteNoteOnClose(TRegistry& key, StoredNote& note, HeldValues& held);
 // The save while running: what `scope` covers and changed, and whatever the
 // store may lack; true when anything was written.
 bool WriteChangedValues(TRegistry& key, StoredNote& note, HeldValues& held, SaveScope scope);
+// Whether the store holds the note's text as it is now.
+bool TextIsStored(const StoredNote& note, const HeldValues& held);

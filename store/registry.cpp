@@ -115,7 +115,7 @@ void TRegistry::CloseKey() {
 }
 
 bool TRegistry::CurrentKeyAtItsPath() {
-    if (!current_) return true;
+    if (!current_) return false;
     HKEY opened = nullptr;
     if (registryApi().openKey(root_, currentPath_.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS)
         return false;

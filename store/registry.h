@@ -33,6 +33,8 @@ public:
     ~TRegistry() = default;
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
+    // Takes the other accessor's root, key and path; its own key is closed.
+    TRegistry& operator=(TRegistry&&) = default;
 
     void SetRootKey(HKEY root);
     HKEY RootKey() const { return root_; }
@@ -55,8 +57,8 @@ public:
 
     // Closes the current key, if any.
     void CloseKey();
-    // False when the current key is no longer reached by its path: removed
-    // or renamed by another program while it was open. True with no key open.
+    // False when no key is open, or the current key is no longer reached by
+    // its path: removed or renamed by another program while it was open.
     bool CurrentKeyAtItsPath();
     // Forces the current key to disk, for when the machine may lose power
     // before the platform writes it lazily.

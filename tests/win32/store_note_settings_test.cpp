@@ -65,15 +65,23 @@ TEST_F(NoteSettingsTest, WithoutSoftwareTheKeyIsMadeDirectlyUnderTheRoot) {
     EXPECT_TRUE(keyExists(HKEY_CURRENT_USER, "Vessan\\Ordeluma\\位置"));
 }
 
-TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedStopsOpenAndSaveGoesToTheKeyReached) {
+// The key is opened whole or not at all: no value ever goes to a key on
+// the way, and each write tries to make it again.
+TEST_F(NoteSettingsTest, AKeyThatCannotBeCreatedLeavesNoKeyOpenAndEachWriteTriesToMakeIt) {
     calls_.registry.create.names = {"Ordeluma"};
     EXPECT_EQ(failureOf([&] { OpenNoteSettings(key); }), "创建主键 Ordeluma 失败");
-    EXPECT_EQ(key.CurrentPath(), "software\\Vessan");
+    EXPECT_EQ(key.CurrentKey(), nullptr);
+    EXPECT_EQ(failureOf([&] { WriteNoteOnClose(key, note, held); }), "创建主键 Ordeluma 失败");
+    EXPECT_FALSE(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "max").found);
+    calls_.registry.open.names = {"Vessan"};
+    EXPECT_EQ(failureOf([&] { OpenNoteSettings(key); }), "创建主键 Vessan 失败") << "an open that fails, too";
+    EXPECT_EQ(key.CurrentKey(), nullptr);
     calls_.registry.create.names.clear();
+    calls_.registry.open.names.clear();
     WriteNoteOnClose(key, note, held);
-    EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "max").data, std::string(1, '\0'));
-    EXPECT_EQ(readRawValue(HKEY_CURRENT_USER, "software\\Vessan", "width").data,
-              std::string("188", 4));
+    EXPECT_EQ(key.CurrentPath(), kSettingsKeyPath);
+    EXPECT_EQ(readSettingsString("width"), "188");
+    EXPECT_EQ(readSettingsString("first"), "1") << "made anew: marked";
 }
 
 // --- Restore. ---
@@ -211,8 +219,5 @@ TEST_F(NoteSettingsTest, AKeyRemovedWhileOpenIsMadeAgainAndWrittenWhole) {
     for (const auto& [name, text] : expected) EXPECT_EQ(readSettingsString(name), text) << "at the close: " << name;
 }
 
-TEST_F(NoteSettingsTest, WithNoKeyOpenTheFirstWriteFails) {
-    EXPECT_EQ(failureOf([&] { WriteNoteOnClose(key, note, held); }), "为 'max' 设置数据时失败");
-}
 
 }  // namespace

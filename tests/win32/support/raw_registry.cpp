@@ -94,6 +94,14 @@ void writeRawValue(HKEY root, const std::string& path, const std::string& name, 
         throw std::runtime_error("cannot write test value " + name);
 }
 
+void createVolatileKey(HKEY root, const std::string& path) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        throw std::runtime_error("cannot create the volatile key " + path);
+    RegCloseKey(key);
+}
+
 void deleteRawValue(HKEY root, const std::string& path, const std::string& name) {
     OpenedKey key(root, path, false);
     if (key.get() != nullptr) RegDeleteValueA(key.get(), name.c_str());

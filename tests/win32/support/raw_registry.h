@@ -23,3 +23,6 @@ std::optional<std::string> readRawString(HKEY root, const std::string& path, con
 void writeRawValue(HKEY root, const std::string& path, const std::string& name, DWORD type,
                    const std::string& data);
 void deleteRawValue(HKEY root, const std::string& path, const std::string& name);
+// A key that lives until the registry is unloaded, under which no lasting
+// key can be made.
+void createVolatileKey(HKEY root, const std::string& path);
