@@ -20,7 +20,6 @@ set(core_sources
   note/panel.cpp
   note/window_menu.cpp
   app/application.cpp
-  app/dll_search.cpp
   app/report_error.cpp
   app/single_instance.cpp
 )

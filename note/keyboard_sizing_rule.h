@@ -23,7 +23,6 @@ public:
     // The note's bounds after one more arrow key.
     const Bounds& Step(Arrow arrow);
 
-    Kind Sizes() const { return kind_; }
     const Bounds& Start() const { return start_; }
     const Bounds& Now() const { return now_; }
     unsigned Edges() const { return edges_; }
