@@ -106,7 +106,9 @@ std::string TApplication::Title() const {
     return title;
 }
 
-void TApplication::ReportError(const std::string& message) { ShowErrorBox(handle_, Title(), message); }
+void TApplication::ReportError(const std::string& message) {
+    if (!sessionEnding_) ShowErrorBox(handle_, Title(), message);
+}
 
 void TApplication::ReportFailure(const std::exception& failure) {
     ReportError(failure.what());
@@ -183,17 +185,15 @@ void TApplication::RestoreTopMosts() {
 }
 
 void TApplication::SessionEnding() {
-    terminated_ = closing_ = true;
+    terminated_ = closing_ = sessionEnding_ = true;
     closeWhatWaitsForTheUser();
     // The platform may end the process as soon as this notification returns:
-    // save what the user typed now, not at the shut-down that may never come.
-    // A failure is not shown: a box would hold the session's end, and no one
-    // is there to answer it.
+    // save what the user typed now, not at the shut-down that may never come,
+    // with the note where it will stay. A failure is not shown; the
+    // shut-down, if it comes, tries once more.
     if (mainForm_) {
-        try {
-            mainForm_->SaveOnClose();
-        } catch (...) {
-        }
+        mainForm_->CancelMoveOrSize();
+        guarded(*this, [this] { mainForm_->SaveOnClose(); });
     }
     // The loop waits for a posted message: where the process is left to end
     // by itself (an installer or an update closing the note), it must not

@@ -63,7 +63,8 @@ public:
     TForm* MainForm() const { return mainForm_.get(); }
 
     // The error box: owned by the application window, captioned with the
-    // title.
+    // title. Not shown once the session ends: a box would hold the end, and
+    // no one is there to answer it.
     void ReportError(const std::string& message) override;
     void ReportFailure(const std::exception& failure) override;
 
@@ -91,6 +92,7 @@ private:
     HWND handle_ = nullptr;
     bool terminated_ = false;
     bool closing_ = false;  // the loop has been asked to end
+    bool sessionEnding_ = false;
     std::vector<HWND> topMosts_;
     bool formHiddenByMinimise_ = false;
     std::unique_ptr<TForm> mainForm_;

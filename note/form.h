@@ -29,9 +29,15 @@ public:
     virtual void FormCreate() = 0;
     // The shut-down step: once, after the form is hidden.
     virtual void FormDestroy() = 0;
-    // The close save, once per run: at the session's end, whose notice may
-    // be the last thing the process does, else in FormDestroy.
+    // The close save, once per run, counted only once it is written: at the
+    // session's end, whose notice may be the last thing the process does,
+    // and else (or again, where that one failed) in FormDestroy.
     virtual void SaveOnClose() = 0;
+    // Ends a move or resize the user has not finished, by the pointer or the
+    // keyboard, putting the form back where it began, so that the session's
+    // end stores a place the user chose and no loop of the platform's waits
+    // for a button's release.
+    virtual void CancelMoveOrSize() = 0;
     virtual void Show(int showCommand) = 0;
     virtual void Hide() = 0;
     // A close request: ends the program through the shut-down sequence.

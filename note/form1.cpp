@@ -11,11 +11,15 @@
 //   WM_ERASEBKGND, WM_PAINT, WM_CTLCOLOREDIT
 //                      the margin, the grip picture, the text area's colours
 //   WM_COMMAND         a menu item's command (N1Click ...); the text area's
-//                      EN_CHANGE: MemoChange starts the text's deadline
-//   WM_TIMER           SaveTimer: the save timer only; saves the text (and
-//                      whatever the store may lack) at its deadline
-//   WM_ACTIVATE        FormDeactivate: saves everything that changed, but
-//                      not when hidden for the close
+//                      EN_CHANGE: MemoChange sets the text's deadline
+//   WM_TIMER           SaveTimer: the save timer only, killed as it fires;
+//                      saves the text (and whatever the store may lack) at
+//                      its deadline, or everything at the retry of a failed
+//                      write of everything
+//   WM_ACTIVATE        the activation lost ends the keyboard's move or size,
+//                      keeping it, and FormDeactivate saves everything that
+//                      changed (nothing once the close has begun)
+//   WM_ENTERSIZEMOVE   the platform's move or size loop begins: its place
 //   WM_EXITSIZEMOVE    FormExitSizeMove: saves everything that changed
 //   WM_SYSCOMMAND      Alt+Space: the note's window menu, Move and Size from
 //                      the keyboard, whose end is saved as FormExitSizeMove
@@ -206,7 +210,11 @@ LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
                 FormDeactivate();
             }
             break;  // the platform's own handling moves the focus
+        case WM_ENTERSIZEMOVE:
+            moveOrSizeFrom_ = WindowBounds();
+            return 0;
         case WM_EXITSIZEMOVE:
+            moveOrSizeFrom_.reset();
             FormExitSizeMove();
             return 0;
         case WM_SYSCOMMAND:
@@ -360,7 +368,11 @@ void TForm1::FormCreate() {
     FormResize();
     SetNoteColour(kCreamYellow);
     SettingsKey = std::make_unique<TRegistry>();
+    // A key that cannot be opened is shown here, once: the saves while the
+    // note runs try to make it again silently.
+    saveFailureShown_ = true;
     OpenNoteSettings(*SettingsKey);
+    saveFailureShown_ = false;
     STARTUP_MARK("settings key opened");
     RestoreSettings();
     STARTUP_MARK("restored");
@@ -385,45 +397,60 @@ void TForm1::RestoreSettings() {
 
 void TForm1::FormDestroy() { SaveOnClose(); }
 
-// Once: a close by Windows saves at its notice, before the shut-down step.
+// Once written: a close by Windows saves at its notice, before the
+// shut-down step, which tries again where that failed.
 void TForm1::SaveOnClose() {
     if (savedOnClose_ || !SettingsKey) return;
-    savedOnClose_ = true;
     saveSchedule_.Closing();
     ArmSaveTimer();
     WriteNoteOnClose(*SettingsKey, *this, held_);
+    savedOnClose_ = true;
+}
+
+void TForm1::CancelMoveOrSize() {
+    windowMenu_.Cancel();
+    if (!moveOrSizeFrom_) return;
+    const Bounds from = *moveOrSizeFrom_;
+    // Windows ends its loop when the window loses the capture; a loop that
+    // waits for the button's release or a key ends at the Esc posted to it,
+    // and puts the note back where it began, as this does at once.
+    SendMessageA(handle_, WM_CANCELMODE, 0, 0);
+    PostMessageA(handle_, WM_KEYDOWN, VK_ESCAPE, 0);
+    SetBounds(from.left, from.top, from.width, from.height);
 }
 
 // --- Saves while the note runs ---
 
 void TForm1::MemoChange() {
-    saveSchedule_.TextChanged(now());
+    saveSchedule_.TextChanged(now(), Memo1.TextLength());
     ArmSaveTimer();
 }
 
 // A move or resize may still be going on: its place is saved at its end.
+// The platform repeats a timer until it is killed: this one fires once.
 // Fired a moment before the deadline by the tick count, it is set again for
 // what remains.
 void TForm1::SaveTimer() {
+    KillTimer(handle_, kSaveTimer);
     saveTimerFor_.reset();
     SaveWhatChanged(saveSchedule_.DueAt(now()));
 }
 
-// Hidden for the close, the note leaves its saving to the close save.
-void TForm1::FormDeactivate() {
-    if (!host_.Closing()) SaveWhatChanged(saveSchedule_.Now());
-}
+void TForm1::FormDeactivate() { SaveWhatChanged(saveSchedule_.AtOnce()); }
 
-void TForm1::FormExitSizeMove() { SaveWhatChanged(saveSchedule_.Now()); }
+void TForm1::FormExitSizeMove() { SaveWhatChanged(saveSchedule_.AtOnce()); }
 
 // A battery that runs flat while the machine sleeps loses nothing.
 void TForm1::FormSuspend() {
-    SaveWhatChanged(saveSchedule_.Now());
+    SaveWhatChanged(saveSchedule_.AtOnce());
     if (SettingsKey) SettingsKey->FlushKey();
 }
 
+// Once the close has begun (the note hidden for it loses the activation, a
+// keyboard move ends with it), the close save alone writes: a failing
+// store must not bring a box after the run has ended.
 void TForm1::SaveWhatChanged(SaveScope scope) {
-    if (scope == SaveScope::None || !SettingsKey) {
+    if (scope == SaveScope::None || !SettingsKey || host_.Closing()) {
         ArmSaveTimer();
         return;
     }
@@ -436,12 +463,12 @@ void TForm1::SaveWhatChanged(SaveScope scope) {
     }
     saveSchedule_.Written(scope, failure.empty(), now());
     ArmSaveTimer();
-    if (written) backgroundSaveFailed_ = false;
+    if (written) saveFailureShown_ = false;
     // A store denied while the note runs would otherwise bring a box at
     // every try; the text stays in the note, and is tried again. The box
     // comes last: the timer runs on while it is open.
-    if (failure.empty() || backgroundSaveFailed_) return;
-    backgroundSaveFailed_ = true;
+    if (failure.empty() || saveFailureShown_) return;
+    saveFailureShown_ = true;
     host_.ReportFailure(Failure(failure));
 }
 

@@ -60,14 +60,17 @@ public:
     void FormDestroy() override;
     // The close save: text, position and size, once per run.
     void SaveOnClose() override;
+    void CancelMoveOrSize() override;
     void FormResize();
     int FormHitTest(LPARAM screenPoint);
-    // Saves while the note runs, so that a crash, a power cut or a killed
-    // process loses at most the last two seconds of typing, at any rhythm:
-    // the text by two seconds after its first change not yet written,
-    // everything when the note loses the activation or a move or resize
-    // ends, and everything forced to disk before the machine suspends. Only
-    // what changed (and whatever the store may lack) is written.
+    // Saves while the note runs, so that a crash or a killed process loses
+    // at most the last half second of typing (two seconds in a note over
+    // 256 KiB), at any rhythm: the text by that deadline after its first
+    // change not yet written (see SaveSchedule), everything when the note
+    // loses the activation or a move or resize ends, and everything forced
+    // to disk before the machine suspends. Only what changed (and whatever
+    // the store may lack) is written. Windows writes the registry to disk
+    // lazily: a power cut can also lose what it had not yet written.
     void MemoChange();
     void SaveTimer();
     void FormDeactivate();
@@ -142,10 +145,12 @@ private:
     void ApplyOpacity();
     void SetBounds(int left, int top, int width, int height);
     void RestoreSettings();
-    // Writes what changed within the scope; a failure is shown once, until
-    // a write succeeds, and tried again after a pause.
+    // Writes what changed within the scope, until the close begins; a
+    // failure is shown once, until a write succeeds, and tried again after a
+    // pause.
     void SaveWhatChanged(SaveScope scope);
-    // The save timer runs while something waits to be written.
+    // The save timer runs while something waits to be written, and only
+    // then: it fires once for each deadline.
     void ArmSaveTimer();
     // A place wholly outside every monitor's work area moves into the
     // nearest one (see keptInView).
@@ -183,6 +188,8 @@ private:
     int pixelsPerInch_;   // of the monitor the note is on
     int fontPoints_ = 0;  // chosen by a font command; 0: the described font
     bool placing_ = false;  // the note moves its own window
+    // Where the platform's move or size loop, while it runs, began.
+    std::optional<Bounds> moveOrSizeFrom_;
     bool highContrast_ = false;
     // Alt+Space: Move and Size from the keyboard.
     TWindowMenu windowMenu_;
@@ -192,7 +199,7 @@ private:
     HeldValues held_;  // what the store holds, as far as this run knows
     SaveSchedule saveSchedule_;
     std::optional<SaveSchedule::Ms> saveTimerFor_;  // the deadline the timer is set for
-    bool backgroundSaveFailed_ = false;
+    bool saveFailureShown_ = false;  // and no write has succeeded since
     bool savedOnClose_ = false;
     DailyCopies dailyCopies_;
 };

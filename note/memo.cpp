@@ -102,6 +102,11 @@ std::string TMemo::Text() const {
     return text;
 }
 
+std::size_t TMemo::TextLength() const {
+    if (!handle_ || textDeferred_) return text_.size();
+    return static_cast<std::size_t>(GetWindowTextLengthA(handle_));
+}
+
 void TMemo::SetText(const std::string& text) {
     if (!handle_ || deferring_) {
         text_ = text;

@@ -34,6 +34,8 @@ public:
     HWND Handle() const { return handle_; }
 
     std::string Text() const;
+    // Its length in bytes, without reading it.
+    std::size_t TextLength() const;
     void SetText(const std::string& text);
     void SetBounds(const Bounds& bounds);
     // While one lives, the text and bounds are recorded and reach the edit

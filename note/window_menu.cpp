@@ -49,6 +49,7 @@ void TWindowMenu::Popup(HWND window, const Bounds& bounds) {
 
 void TWindowMenu::Start(KeyboardSizing::Kind kind, HWND window, const Bounds& bounds) {
     mode_.emplace(kind, bounds);
+    window_ = window;
     SetCapture(window);
     ShowPointer();
 }
@@ -69,7 +70,8 @@ void TWindowMenu::End(bool keep) {
     const Bounds start = mode_->Start();
     // Gone before the capture goes, whose loss would end it once more.
     mode_.reset();
-    ReleaseCapture();
+    // Another window of the thread may have taken the capture meanwhile.
+    if (GetCapture() == window_) ReleaseCapture();
     if (!keep) OnPlace(start);
     OnEnd();
 }

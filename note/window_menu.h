@@ -5,7 +5,8 @@
 // offers: the arrow keys move the note or its edges (see KeyboardSizing),
 // Enter keeps the result and Esc puts the note back where it was. While the
 // mode lasts the note holds the pointer: a click, or the capture or the
-// activation lost, keeps the result as Enter does.
+// activation lost, keeps the result as Enter does; the session's end puts
+// the note back as Esc does.
 #include <windows.h>
 
 #include <functional>
@@ -30,6 +31,8 @@ public:
     void KeyDown(WPARAM key);
     // Ends the mode, if one runs, keeping the result.
     void Finish() { End(true); }
+    // Ends the mode, if one runs, putting the note back where it began.
+    void Cancel() { End(false); }
 
 private:
     void Start(KeyboardSizing::Kind kind, HWND window, const Bounds& bounds);
@@ -38,6 +41,7 @@ private:
     void ShowPointer() const;
 
     std::optional<KeyboardSizing> mode_;
+    HWND window_ = nullptr;  // the window the mode moves, which holds the capture
 };
 
 // The window's message for Alt+Space (WM_SYSCOMMAND's parameters).

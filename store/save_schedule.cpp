@@ -1,5 +1,7 @@
 #include "store/save_schedule.h"
 
+#include <algorithm>
+
 NamedValues valuesToWrite(SaveScope scope, const NamedValues& current, const HeldValues& held) {
     NamedValues values;
     if (scope == SaveScope::None) return values;
@@ -12,10 +14,15 @@ NamedValues valuesToWrite(SaveScope scope, const NamedValues& current, const Hel
     return values;
 }
 
-void SaveSchedule::TextChanged(Ms now) {
+void SaveSchedule::TextChanged(Ms now, std::size_t textSize) {
     if (closing_) return;
     if (pending_ == SaveScope::None) pending_ = SaveScope::Text;
-    if (!deadline_) deadline_ = now + kDeadline;
+    if (!firstUnwritten_) firstUnwritten_ = now;
+    // A store that just failed is tried again at its own pace, not at every key.
+    if (retrying_) return;
+    // A long text cut short is due sooner; one grown long keeps its nearer deadline.
+    const Ms due = *firstUnwritten_ + DeadlineFor(textSize);
+    deadline_ = deadline_ ? std::min(*deadline_, due) : due;
 }
 
 SaveScope SaveSchedule::DueAt(Ms now) const {
@@ -24,18 +31,23 @@ SaveScope SaveSchedule::DueAt(Ms now) const {
 }
 
 void SaveSchedule::Written(SaveScope scope, bool succeeded, Ms now) {
-    if (closing_ || scope == SaveScope::None) return;
     if (!succeeded) {
-        if (scope > pending_) pending_ = scope;
-        deadline_ = now + kDeadline;
-    } else if (scope >= pending_) {
-        pending_ = SaveScope::None;
-        deadline_.reset();
+        pending_ = std::max(pending_, scope);
+        retrying_ = true;
+        deadline_ = now + kRetryPause;
+        return;
     }
+    firstUnwritten_.reset();  // every write takes the text
+    retrying_ = false;
+    if (scope < pending_) return;  // the text alone does not cover a failed write of everything
+    pending_ = SaveScope::None;
+    deadline_.reset();
 }
 
 void SaveSchedule::Closing() {
     closing_ = true;
     pending_ = SaveScope::None;
+    firstUnwritten_.reset();
+    retrying_ = false;
     deadline_.reset();
 }

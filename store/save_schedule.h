@@ -1,8 +1,10 @@
 #pragma once
 // When the note writes to its settings store while it runs, and which
-// values a write takes: a crash, a kill or a power cut loses at most the
-// last two seconds of typing, at any rhythm, and nothing is written while
-// the note is idle.
+// values a write takes: a crash or a killed process loses at most the last
+// half second of typing in a note of ordinary size (two seconds in a very
+// long one, whose writes cost more), at any rhythm; nothing is written, and
+// no timer runs, while the note is idle.
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -29,20 +31,28 @@ NamedValues valuesToWrite(SaveScope scope, const NamedValues& current, const Hel
 class SaveSchedule {
 public:
     using Ms = std::int64_t;
-    // How long the first change not yet written may wait; also the pause
-    // before a failed write is tried again.
-    static constexpr Ms kDeadline = 2000;
+    // How long the first change not yet written may wait: half a second
+    // while the text is up to 256 KiB, two seconds above, where each write
+    // of the whole text costs a typist more.
+    static constexpr std::size_t kLongText = 256 * 1024;
+    static constexpr Ms kDeadline = 500;
+    static constexpr Ms kLongTextDeadline = 2000;
+    static Ms DeadlineFor(std::size_t textSize) { return textSize <= kLongText ? kDeadline : kLongTextDeadline; }
+    // The pause before a failed write is tried again.
+    static constexpr Ms kRetryPause = 2000;
 
-    // A change of the text: written by its deadline, which later changes
-    // do not move.
-    void TextChanged(Ms now);
+    // A change of the text, which is now `textSize` bytes long: written by
+    // the deadline of its size counted from the first change not yet
+    // written; later changes move that deadline only nearer, and not at all
+    // while a failed write waits to be tried again.
+    void TextChanged(Ms now, std::size_t textSize);
     // The note loses the activation, a move or resize ends, the machine
     // suspends: everything is written at once.
-    SaveScope Now() const { return closing_ ? SaveScope::None : SaveScope::All; }
+    SaveScope AtOnce() const { return closing_ ? SaveScope::None : SaveScope::All; }
     // What the timer finds due at `now`.
     SaveScope DueAt(Ms now) const;
-    // The outcome of a write of `scope`: a failed one is tried again
-    // after a pause, with whatever else became due meanwhile.
+    // The outcome of a write of `scope` (not None): a failed one is tried
+    // again after a pause, with whatever else became due meanwhile.
     void Written(SaveScope scope, bool succeeded, Ms now);
     // When the timer must next fire; none while nothing waits.
     std::optional<Ms> Deadline() const { return deadline_; }
@@ -51,6 +61,8 @@ public:
 
 private:
     SaveScope pending_ = SaveScope::None;
+    std::optional<Ms> firstUnwritten_;  // the first change not yet written
+    bool retrying_ = false;             // the last write failed
     std::optional<Ms> deadline_;
     bool closing_ = false;
 };

@@ -1,8 +1,10 @@
-// The save schedule driven by random changes, pauses, deactivations, ends
-// of moves, suspends, failed writes and the close, its timer served when it
-// is due, against a plain record of what is not yet written: no change
-// waits more than two seconds while writes succeed, a failed write is tried
-// again two seconds later, and no write is made for nothing.
+// The save schedule driven by random changes of texts on both sides of
+// 256 KiB, pauses, deactivations, ends of moves, suspends, failed writes and
+// the close, its timer served when it is due, against a plain record of
+// what is not yet written: while writes succeed no change waits longer than
+// the deadline of its text's size, a failed write is tried again two
+// seconds later, no write is made for nothing, and no timer runs while
+// nothing waits.
 #include <algorithm>
 #include <optional>
 
@@ -15,14 +17,25 @@ using Ms = SaveSchedule::Ms;
 
 struct Reference {
     std::optional<Ms> unwrittenSince;  // the first change not yet written
+    std::optional<Ms> shortSince;      // the text is up to 256 KiB since then
     SaveScope failed = SaveScope::None;  // a failed write not yet covered
-    std::optional<Ms> lastFailure;
+    bool lastFailed = false;
+    Ms lastFailure = 0;
 
+    void changed(Ms now, std::size_t size) {
+        if (!unwrittenSince) unwrittenSince = now;
+        if (size > SaveSchedule::kLongText)
+            shortSince.reset();
+        else if (!shortSince)
+            shortSince = now;
+    }
     SaveScope dueOnTimer() const {
         if (failed == SaveScope::All) return SaveScope::All;
         return unwrittenSince || failed == SaveScope::Text ? SaveScope::Text : SaveScope::None;
     }
+    bool waits() const { return unwrittenSince || failed != SaveScope::None; }
     void written(SaveScope scope, bool succeeded, Ms now) {
+        lastFailed = !succeeded;
         if (!succeeded) {
             failed = std::max(failed, scope);
             lastFailure = now;
@@ -32,10 +45,14 @@ struct Reference {
         if (scope >= failed) failed = SaveScope::None;
     }
     void checkPromisesAt(Ms now) const {
-        if (unwrittenSince && (!lastFailure || *lastFailure < *unwrittenSince))
-            FUZZ_CHECK(now - *unwrittenSince <= SaveSchedule::kDeadline);
-        if (failed != SaveScope::None || (unwrittenSince && lastFailure && *lastFailure >= *unwrittenSince))
-            FUZZ_CHECK(now - *lastFailure <= SaveSchedule::kDeadline);
+        if (lastFailed) {
+            FUZZ_CHECK(now - lastFailure <= SaveSchedule::kRetryPause);
+            return;
+        }
+        if (failed != SaveScope::None) FUZZ_CHECK(now - lastFailure <= SaveSchedule::kRetryPause);
+        if (!unwrittenSince) return;
+        FUZZ_CHECK(now - *unwrittenSince <= SaveSchedule::kLongTextDeadline);
+        if (shortSince) FUZZ_CHECK(now - std::max(*unwrittenSince, *shortSince) <= SaveSchedule::kDeadline);
     }
 };
 
@@ -45,20 +62,23 @@ public:
 
     void step() {
         switch (input_.byte() % 6) {
-            case 0:
-                schedule_.TextChanged(now_);
-                if (!reference_.unwrittenSince) reference_.unwrittenSince = now_;
+            case 0: {
+                // Mostly near the threshold, so that changes cross it.
+                const std::size_t size = SaveSchedule::kLongText - 2 + input_.byte() % 4;
+                schedule_.TextChanged(now_, size);
+                reference_.changed(now_, size);
                 break;
+            }
             case 1: advance(input_.word() % 3001); break;
-            case 2: write(schedule_.Now()); break;  // deactivation, end of a move, suspend
+            case 2: write(schedule_.AtOnce()); break;  // deactivation, end of a move, suspend
             case 3: failing_ = !failing_; break;
             default: advance(input_.byte()); break;
         }
     }
     void close() {
         schedule_.Closing();
-        schedule_.TextChanged(now_);
-        FUZZ_CHECK(!schedule_.Deadline() && schedule_.Now() == SaveScope::None);
+        schedule_.TextChanged(now_, 0);
+        FUZZ_CHECK(!schedule_.Deadline() && schedule_.AtOnce() == SaveScope::None);
         FUZZ_CHECK(schedule_.DueAt(now_ + 100000) == SaveScope::None);
     }
 
@@ -78,6 +98,7 @@ private:
         now_ = until;
         reference_.checkPromisesAt(now_);
         FUZZ_CHECK(schedule_.DueAt(now_) == SaveScope::None);
+        FUZZ_CHECK(schedule_.Deadline().has_value() == reference_.waits());
     }
     void write(SaveScope scope) {
         const bool succeeded = !failing_ || input_.byte() & 1;

@@ -6,9 +6,12 @@ namespace {
 
 using Ms = SaveSchedule::Ms;
 
-// Keys typed every `gap` ms from 0 to `until`, the timer served as it
-// fires; the times at which the text was written.
-std::vector<Ms> textWritesWhileTyping(Ms gap, Ms until) {
+const std::size_t kShort = SaveSchedule::kLongText;
+const std::size_t kLong = SaveSchedule::kLongText + 1;
+
+// Keys typed every `gap` ms from 0 to `until` into a text of `size` bytes,
+// the timer served as it fires; the times at which the text was written.
+std::vector<Ms> textWritesWhileTyping(Ms gap, Ms until, std::size_t size) {
     SaveSchedule schedule;
     std::vector<Ms> writes;
     for (Ms now = 0; now <= until; ++now) {
@@ -16,50 +19,64 @@ std::vector<Ms> textWritesWhileTyping(Ms gap, Ms until) {
             writes.push_back(now);
             schedule.Written(SaveScope::Text, true, now);
         }
-        if (now % gap == 0) schedule.TextChanged(now);
+        if (now % gap == 0) schedule.TextChanged(now, size);
     }
     return writes;
 }
 
 TEST(SaveSchedule, TheTextIsWrittenByItsDeadlineAtAnyRhythmOfTyping) {
-    EXPECT_EQ(textWritesWhileTyping(400, 8000), (std::vector<Ms>{2000, 4000, 6000, 8000}))
-        << "steady typing is written every two seconds, not after it stops";
-    EXPECT_EQ(textWritesWhileTyping(300, 6500), (std::vector<Ms>{2000, 4100, 6200}));
-    EXPECT_EQ(textWritesWhileTyping(3000, 9000), (std::vector<Ms>{2000, 5000, 8000}))
-        << "with pauses, two seconds after each change";
+    EXPECT_EQ(textWritesWhileTyping(100, 2000, kShort), (std::vector<Ms>{500, 1000, 1500, 2000}))
+        << "steady typing is written every half second, not after it stops";
+    EXPECT_EQ(textWritesWhileTyping(3000, 9000, kShort), (std::vector<Ms>{500, 3500, 6500}))
+        << "with pauses, half a second after each change";
+    EXPECT_EQ(textWritesWhileTyping(400, 8000, kLong), (std::vector<Ms>{2000, 4000, 6000, 8000}))
+        << "a text over 256 KiB every two seconds";
+    EXPECT_EQ(textWritesWhileTyping(300, 6500, kLong), (std::vector<Ms>{2000, 4100, 6200}));
+}
+
+TEST(SaveSchedule, AChangeAcrossTheLongTextsThresholdKeepsTheNearerDeadline) {
+    SaveSchedule shortened;
+    shortened.TextChanged(0, kLong);
+    shortened.TextChanged(300, kShort);
+    EXPECT_EQ(shortened.Deadline(), Ms{500}) << "counted from the first change not yet written";
+    SaveSchedule grown;
+    grown.TextChanged(0, kShort);
+    grown.TextChanged(300, kLong);
+    EXPECT_EQ(grown.Deadline(), Ms{500});
 }
 
 TEST(SaveSchedule, NothingIsDueWhileIdleAndEverythingAtOnceOnRequest) {
     SaveSchedule schedule;
     EXPECT_EQ(schedule.Deadline(), std::nullopt);
     EXPECT_EQ(schedule.DueAt(100000), SaveScope::None);
-    EXPECT_EQ(schedule.Now(), SaveScope::All) << "deactivation, the end of a move, a suspend";
-    schedule.TextChanged(10);
+    EXPECT_EQ(schedule.AtOnce(), SaveScope::All) << "deactivation, the end of a move, a suspend";
+    schedule.TextChanged(10, kShort);
     schedule.Written(SaveScope::All, true, 20);
     EXPECT_EQ(schedule.Deadline(), std::nullopt) << "everything written covers the text";
 }
 
-TEST(SaveSchedule, AFailedWriteIsTriedAgainAfterAPauseWithItsScope) {
+TEST(SaveSchedule, AFailedWriteIsTriedAgainAfterAPauseWithItsScopeThenNothingWaits) {
     SaveSchedule schedule;
     schedule.Written(SaveScope::All, false, 500);
     EXPECT_EQ(schedule.Deadline(), Ms{2500});
-    schedule.TextChanged(600);
-    EXPECT_EQ(schedule.Deadline(), Ms{2500}) << "a change does not move a deadline";
+    schedule.TextChanged(600, kShort);
+    EXPECT_EQ(schedule.Deadline(), Ms{2500}) << "a failing store is not tried at every key";
     EXPECT_EQ(schedule.DueAt(2500), SaveScope::All);
     schedule.Written(SaveScope::Text, true, 2500);
     EXPECT_EQ(schedule.DueAt(2500), SaveScope::All) << "the text alone does not cover the failed place";
     schedule.Written(SaveScope::All, true, 2501);
-    EXPECT_EQ(schedule.Deadline(), std::nullopt);
+    EXPECT_EQ(schedule.Deadline(), std::nullopt) << "idle after the retry: no timer";
+    EXPECT_EQ(schedule.DueAt(1000000), SaveScope::None);
 }
 
 TEST(SaveSchedule, AfterTheCloseNothingIsDue) {
     SaveSchedule schedule;
-    schedule.TextChanged(0);
+    schedule.TextChanged(0, kShort);
     schedule.Closing();
-    schedule.TextChanged(1);
+    schedule.TextChanged(1, kShort);
     EXPECT_EQ(schedule.Deadline(), std::nullopt);
     EXPECT_EQ(schedule.DueAt(5000), SaveScope::None);
-    EXPECT_EQ(schedule.Now(), SaveScope::None) << "the deactivation as the note is hidden for its close";
+    EXPECT_EQ(schedule.AtOnce(), SaveScope::None) << "the deactivation as the note is hidden for its close";
 }
 
 const NamedValues kCurrent{{"max", "text"}, {"top", "1"}, {"left", "2"}, {"height", "3"}, {"width", "4"},

@@ -1,7 +1,8 @@
 // What the user has must survive every way the program can end: a close or
-// a session end while the error box or the save dialog is open, a second
-// start while the note runs, a long note, a first run and a removed key
-// ended the hard way, and text the note could not read.
+// a session end while the error box or the save dialog is open or a drag
+// goes on, a second start while the note runs, a long note, a first run and
+// a removed key ended the hard way, a key that cannot be made again, and
+// text the note could not read.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -12,6 +13,8 @@
 #include "tests/win32/support/input.h"
 #include "tests/win32/support/message_box.h"
 #include "tests/win32/support/program.h"
+#include "tests/win32/support/raw_registry.h"
+#include "tests/win32/support/rects.h"
 #include "tests/win32/support/settings_key.h"
 #include "tests/win32/support/wait.h"
 #include "tests/win32/support/windows_of_process.h"
@@ -50,8 +53,11 @@ void typeAtTheEnd(HWND note, char letter) {
     ASSERT_TRUE(waitUntil([&] { return noteText(note) == expected; }, 3000)) << noteText(note);
 }
 
-// Waits past the two seconds within which a change is stored.
+// Waits past the half second within which a change is stored, or the two
+// seconds after which a failed write is tried again.
 void waitForTheSave() { Sleep(3000); }
+
+const char* const kNoteValues[] = {"max", "top", "left", "height", "width", "first"};
 
 class NothingLost : public ::testing::Test {
 protected:
@@ -193,6 +199,59 @@ TEST_F(NothingLost, AFirstRunAndARemovedKeyEndedTheHardWayKeepEverything) {
     const std::pair<const char*, std::string> expected[] = {{"max", "fg"}, {"top", "10"}, {"left", "10"},
                                                             {"height", "100"}, {"width", "100"}, {"first", "1"}};
     for (const auto& [name, value] : expected) EXPECT_EQ(readSettingsString(name), value) << name;
+}
+
+// Made again under a parent where no lasting key can be made, the key is
+// lost, not replaced by the parent: the failure is told once, and the note
+// writes nowhere until its own key can be made again.
+TEST_F(NothingLost, AKeyThatCannotBeMadeAgainTakesNothingUntilItCanBe) {
+    writeCompleteStore("kept", "100", "100", "120", "200");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    deleteVessanTree();
+    createVolatileKey(HKEY_CURRENT_USER, "software\\Vessan");
+    typeAtTheEnd(note, 'A');
+    HWND box = waitForMessageBox(program.processId(), 5000);
+    ASSERT_NE(box, nullptr) << "the lost key was not told";
+    EXPECT_EQ(readMessageBox(box).text, "创建主键 Ordeluma 失败.");
+    pressOk(box);
+    typeAtTheEnd(note, 'B');
+    waitForTheSave();
+    EXPECT_EQ(waitForMessageBox(program.processId(), 0), nullptr) << "told at every try";
+    for (const char* parent : {"software", "software\\Vessan"})
+        for (const char* name : kNoteValues)
+            EXPECT_FALSE(readRawValue(HKEY_CURRENT_USER, parent, name).found) << parent << " holds " << name;
+
+    deleteVessanTree();
+    typeAtTheEnd(note, 'C');
+    EXPECT_TRUE(waitUntil([] { return readSettingsString("max") == "keptabc"; }, 5000));
+    program.kill();
+    const std::pair<const char*, std::string> expected[] = {{"max", "keptabc"}, {"top", "100"}, {"left", "100"},
+                                                            {"height", "120"}, {"width", "200"}, {"first", "1"}};
+    for (const auto& [name, value] : expected) EXPECT_EQ(readSettingsString(name), value) << name;
+}
+
+// Signing out while the margin is dragged: the drag is undone as Esc undoes
+// it, that place is stored, and the process ends with the button still
+// down, the platform's move loop ended.
+TEST_F(NothingLost, ASessionEndDuringADragStoresThePlaceTheNoteStaysAtAndEnds) {
+    writeCompleteStore("dragged", "100", "100", "120", "200");
+    RunningProgram program;
+    HWND note = program.waitForNote();
+    ASSERT_NE(note, nullptr);
+    ASSERT_TRUE(moveMouseTo(104, 130));  // the left margin
+    mouseDown();
+    for (int step = 1; step <= 4; ++step) moveMouseTo(104 + 15 * step, 130 + 10 * step);
+    const bool dragged = waitUntil([&] { return windowRect(note).left != 100; }, 3000);
+    closeByWindows(program);
+    const bool ended = program.waitForExit(5000);
+    mouseUp();
+    ASSERT_TRUE(dragged) << "the drag did not move the note";
+    EXPECT_TRUE(ended) << "the move loop still waits for the button";
+    EXPECT_EQ(readSettingsString("left"), "100");
+    EXPECT_EQ(readSettingsString("top"), "100");
+    EXPECT_EQ(readSettingsString("max"), "dragged");
 }
 
 // A store not marked as started opens an empty note; its text is the day's
