@@ -110,23 +110,46 @@ if steps:
             cells += [f"{at:.1f}" if at is not None else "–", f"{part:.1f}" if part is not None else "–"]
         lines.append(f"| {name} | " + " | ".join(cells) + " |")
 
-typing = [s for s in scenarios if s.startswith("typing")]
+SIZES = {"64KiB": 64 << 10, "256KiB": 256 << 10, "1MiB": 1 << 20, "4MiB": 4 << 20}
+
+
+def save_deadline_ms(size):
+    """How often steady typing makes the note write (store/save_schedule.h)."""
+    return 500 if SIZES[size] <= 256 << 10 else 2000
+
+
+typing = defaultdict(list)  # size -> scenarios, one per run
+for s in scenarios:
+    if s.startswith("typing"):
+        typing[s.split()[1]].append(s)
 if typing:
     lines += ["", "Typing at the end of a stored note: the time of one key until the text area holds it, medians "
-              "(min–max) over the keys; the same-work program saves on the same timer. Target: note/same-work "
-              "≤ 1.05.", "",
-              "| note | keys | note (ms) | same-work (ms) | note/same-work | holds |", "|---|---|---|---|---|---|"]
-    for scenario in typing:
-        note, same = (list(values[(scenario, "key_ms", p)].values()) for p in ("note", "same-work"))
-        ratio = statistics.median(note) / statistics.median(same)
-        lines.append(f"| {scenario[7:]} | {len(note)} | {spread(note, 'ms')} | {spread(same, 'ms')} | {ratio:.3f} | "
-                     f"{'yes' if ratio <= 1.05 else 'no'} |")
+              "(min–max) over the keys of the first run; the note writes the text 0.5 s after its first change not "
+              "yet written up to 256 KiB and 2 s above, the same-work program 2 s after it at every size. The ratio "
+              "is the median of the runs' ratios. Target: note/same-work ≤ 1.05.", "",
+              "| note | keys | note (ms) | same-work (ms) | note/same-work, each run | median | holds |",
+              "|---|---|---|---|---|---|---|"]
+    for size, runs in typing.items():
+        ratios = []
+        for scenario in runs:
+            note, same = (list(values[(scenario, "key_ms", p)].values()) for p in ("note", "same-work"))
+            ratios.append(statistics.median(note) / statistics.median(same))
+        note, same = (list(values[(runs[0], "key_ms", p)].values()) for p in ("note", "same-work"))
+        ratio = statistics.median(ratios)
+        lines.append(f"| {size} | {len(note)} | {spread(note, 'ms')} | {spread(same, 'ms')} | "
+                     f"{', '.join(f'{r:.3f}' for r in ratios)} | {ratio:.3f} | {'yes' if ratio <= 1.05 else 'no'} |")
 saves = [s for s in scenarios if s.startswith("background save")]
 if saves:
-    lines += ["", "| background save of a changed note | ms, median (min–max) | n |", "|---|---|---|"]
+    lines += ["", "A background save of a changed note, and the share of a core that steady typing spends on saving "
+              "(one save per deadline).", "",
+              "| background save of a changed note | ms, median (min–max) | n | saved every | share of a core |",
+              "|---|---|---|---|---|"]
     for scenario in saves:
+        size = scenario[16:]
         series = list(values[(scenario, "save_ms", "note")].values())
-        lines.append(f"| {scenario[16:]} | {spread(series, 'ms')} | {len(series)} |")
+        every = save_deadline_ms(size)
+        lines.append(f"| {size} | {spread(series, 'ms')} | {len(series)} | {every / 1000:g} s | "
+                     f"{100 * statistics.median(series) / every:.2f} % |")
 
 exports = [s for s in scenarios if s.startswith("export")]
 if exports:
