@@ -43,4 +43,8 @@ set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 include(cmake/resources.cmake)
 add_executable(Tarvissel WIN32 app/main.cpp)
 target_link_libraries(Tarvissel PRIVATE tarvissel_core tarvissel_resources)
-target_link_options(Tarvissel PRIVATE $<$<CONFIG:Release>:-s>)
+# Terminal-server aware: on a Remote Desktop host Windows then loads no
+# compatibility layer for it (a virtual Windows folder per user, registry
+# adjustments at each start); the note keeps nothing in INI files and
+# writes only its own user's key.
+target_link_options(Tarvissel PRIVATE -Wl,--tsaware $<$<CONFIG:Release>:-s>)

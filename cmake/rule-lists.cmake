@@ -18,4 +18,4 @@ set(RULE_SOURCES
 )
 # The rules with a fuzz target: tests/fuzz/<rule>_fuzz.cpp, seeds in
 # tests/fuzz/corpus/<rule>.
-set(FUZZED_RULES text_to_int title_rule error_text filter access_keys shortcut save_schedule)
+set(FUZZED_RULES text_to_int title_rule error_text filter copy_names access_keys shortcut save_schedule)

@@ -16,7 +16,18 @@ std::string platformFilter(const std::string& filter, const LeadBytes& lead);
 std::string dailyCopyName(int year, int month, int day);
 bool isDailyCopyName(const std::string& name);
 // Of the names in the folder, the daily copies older than the newest
-// `kept` ones; other names and today's copy are never among them, whatever
-// the clock said when the others were made.
+// `kept` ones up to today. Other names, today's copy and copies dated after
+// today are never among them, nor counted: a clock set back to an earlier
+// day (or set ahead when they were made) must not remove the real copies to
+// keep the later-dated ones, which may be the newest the user has.
 std::vector<std::string> copiesBeyondNewest(std::vector<std::string> names, std::size_t kept,
                                             const std::string& today);
+
+// A moment of the local clock, to the second.
+struct ClockTime {
+    int year, month, day, hour, minute, second;
+};
+// The file of text the store could not take: "unstored-YYYY-MM-DD-HHMMSS.txt"
+// for the first attempt, "unstored-YYYY-MM-DD-HHMMSS-2.txt" and on where
+// the earlier names are taken. Never a daily copy's name, so never pruned.
+std::string unstoredTextName(const ClockTime& when, int attempt);

@@ -23,9 +23,18 @@ TEST(DailyCopyNames, TheOldestBeyondTheNewestKeptGoAndOtherFilesStay) {
     EXPECT_EQ(copiesBeyondNewest(found, 0, today), (Names{"2025-01-01.txt", "2026-11-30.txt", "2026-12-01.txt"}));
 }
 
-TEST(DailyCopyNames, TodaysCopyStaysWhenTheClockWasSetBack) {
-    const Names found{"2026-12-08.txt", "2026-12-09.txt", "2026-12-10.txt", "2025-06-01.txt"};
-    EXPECT_EQ(copiesBeyondNewest(found, 2, "2025-06-01.txt"), Names{"2026-12-08.txt"});
+TEST(DailyCopyNames, ACopyDatedAfterTodayNeitherGoesNorTakesARealCopysPlace) {
+    const Names found{"2026-12-08.txt", "2026-12-09.txt", "2025-06-01.txt", "2025-05-31.txt", "2025-05-30.txt"};
+    EXPECT_EQ(copiesBeyondNewest(found, 2, "2025-06-01.txt"), Names{"2025-05-30.txt"});
+    EXPECT_EQ(copiesBeyondNewest(found, 0, "2025-06-01.txt"), (Names{"2025-05-30.txt", "2025-05-31.txt"}));
+}
+
+TEST(DailyCopyNames, UnstoredTextIsNamedByItsMomentAndNeverPruned) {
+    const ClockTime when{2026, 12, 8, 9, 5, 7};
+    EXPECT_EQ(unstoredTextName(when, 1), "unstored-2026-12-08-090507.txt");
+    EXPECT_EQ(unstoredTextName(when, 12), "unstored-2026-12-08-090507-12.txt");
+    EXPECT_EQ(copiesBeyondNewest({unstoredTextName(when, 1), "2026-12-07.txt"}, 0, "2026-12-08.txt"),
+              Names{"2026-12-07.txt"});
 }
 
 }  // namespace

@@ -293,13 +293,17 @@ TEST_F(NothingLost, ASessionEndDuringADragStoresThePlaceTheNoteStaysAtAndEnds) {
 
 // A store not marked as started opens an empty note; its text is the day's
 // copy before the first save replaces it. An earlier run killed while it
-// wrote a copy left only the copy's partial file, never a dated one.
+// wrote a copy left only the copy's partial file, never a dated one. A copy
+// dated after today (the clock set back since) neither goes nor keeps the
+// oldest real one from going alone.
 TEST_F(NothingLost, TextTheNoteDidNotReadIsTheDaysCopyBeforeItIsReplaced) {
     removeDailyCopies();
     CreateDirectoryA(dailyCopiesFolder().substr(0, dailyCopiesFolder().size() - sizeof "Tarvissel\\" + 1).c_str(),
                      nullptr);
     CreateDirectoryA(dailyCopiesFolder().c_str(), nullptr);
     writeFileBytes(dailyCopiesFolder() + "copy.partial", "half a co");
+    for (char day = '1'; day <= '7'; ++day) writeFileBytes(dailyCopiesFolder() + "2000-01-0" + day + ".txt", "old");
+    writeFileBytes(dailyCopiesFolder() + "2999-12-31.txt", "dated ahead");
     writeCompleteStore("never shown", "100", "100", "120", "200");
     writeSettingsString("first", "0");
     RunningProgram program;
@@ -312,6 +316,9 @@ TEST_F(NothingLost, TextTheNoteDidNotReadIsTheDaysCopyBeforeItIsReplaced) {
     EXPECT_EQ(readSettingsString("max"), "n");
     EXPECT_EQ(fileBytes(dailyCopiesFolder() + todaysCopyName()), "never shown");
     EXPECT_EQ(fileBytes(dailyCopiesFolder() + "copy.partial"), "(no file)");
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + "2000-01-01.txt"), "(no file)");
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + "2000-01-02.txt"), "old");
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + "2999-12-31.txt"), "dated ahead");
     removeDailyCopies();
 }
 
