@@ -8,6 +8,7 @@
 #include "base/scoped_handle.h"
 #include "base/text.h"
 #include "export/file_names.h"
+#include "export/text_file.h"
 
 namespace {
 
@@ -80,13 +81,15 @@ bool exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) 
 using FileHandle = ScopedHandle<HANDLE, CloseKernelHandle, invalidHandleValue>;
 
 // The text's bytes as they are, replacing the file, on the disk (not only
-// in the cache) when it returns true.
+// in the cache) when it returns true. The write goes through the writer's
+// call table, so that tests can make it fail.
 bool writeToDisk(const std::wstring& path, const std::string& text) {
     const FileHandle file(
         CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     const auto size = dwordSize(text.size());
     DWORD written = 0;
-    return file && size && WriteFile(file.get(), text.data(), *size, &written, nullptr) && written == *size &&
+    return file && size && fileApi().writeFile(file.get(), text.data(), *size, &written, nullptr) &&
+           written == *size &&
            FlushFileBuffers(file.get());
 }
 

@@ -398,12 +398,18 @@ void TForm1::RestoreSettings() {
 void TForm1::FormDestroy() { SaveOnClose(); }
 
 // Once written: a close by Windows saves at its notice, before the
-// shut-down step, which tries again where that failed.
+// shut-down step, which tries again where that failed. Text the store
+// cannot take goes to a file of its own: nothing typed is lost.
 void TForm1::SaveOnClose() {
     if (savedOnClose_ || !SettingsKey) return;
     saveSchedule_.Closing();
     ArmSaveTimer();
-    WriteNoteOnClose(*SettingsKey, *this, held_);
+    try {
+        WriteNoteOnClose(*SettingsKey, *this, held_);
+    } catch (...) {
+        if (!TextIsStored(*this, held_) && Text() != keptUnstored_ && KeepUnstoredText(Text())) keptUnstored_ = Text();
+        throw;
+    }
     savedOnClose_ = true;
 }
 

@@ -201,5 +201,6 @@ private:
     std::optional<SaveSchedule::Ms> saveTimerFor_;  // the deadline the timer is set for
     bool saveFailureShown_ = false;  // and no write has succeeded since
     bool savedOnClose_ = false;
+    std::string keptUnstored_;  // the text a failed close kept in a file
     DailyCopies dailyCopies_;
 };

@@ -117,6 +117,10 @@ TEST_F(FaultInjection, AKeyThatCannotBeCreatedTakesNoValueAndTheCloseKeepsTheTex
     EXPECT_FALSE(keyExists(HKEY_CURRENT_USER, kSettingsKeyPath));
     EXPECT_FALSE(readRawValue(HKEY_CURRENT_USER, "software\\Vessan\\Ordeluma", "max").found);
     EXPECT_TRUE(calls_.registry.stillOpen.empty()) << "no key on the way stays open";
+    const std::vector<std::string> kept = filesIn(dailyCopiesFolder(), "unstored-*.txt");
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(fileBytes(dailyCopiesFolder() + kept[0]), "typed");
+    removeDailyCopies();
 }
 
 TEST_F(FaultInjection, AReadThatFailsStopsTheRestoreKeepingWhatCameBefore) {

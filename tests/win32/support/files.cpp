@@ -39,15 +39,21 @@ void writeFileBytes(const std::string& path, const std::string& bytes) {
     EXPECT_TRUE(file.good()) << path;
 }
 
+std::vector<std::string> filesIn(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 void removeDailyCopies() {
     const std::string folder = dailyCopiesFolder();
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do DeleteFileA((folder + found.cFileName).c_str());
-        while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
+    for (const std::string& name : filesIn(folder, "*")) DeleteFileA((folder + name).c_str());
     const std::string withoutSlash = folder.substr(0, folder.size() - 1);
     RemoveDirectoryA(withoutSlash.c_str());
     DeleteFileA(withoutSlash.c_str());  // a file a test put where the folder goes

@@ -1,6 +1,7 @@
 #pragma once
 // Files of the tests: where they go and what they hold.
 #include <string>
+#include <vector>
 
 // A file of that name in the temporary folder.
 std::string tempFilePath(const std::string& name);
@@ -14,5 +15,8 @@ std::string dailyCopiesFolder();
 std::string todaysCopyName();
 // Writes the bytes to the file, replacing it; the test fails if it cannot.
 void writeFileBytes(const std::string& path, const std::string& bytes);
+// The names of the files in the folder (with its trailing "\") that match
+// the pattern.
+std::vector<std::string> filesIn(const std::string& folder, const std::string& pattern);
 // Removes the copies' folder with every file in it, and Vessan if empty.
 void removeDailyCopies();
