@@ -67,6 +67,12 @@ void waitForTheSave() { Sleep(3000); }
 
 const char* const kNoteValues[] = {"max", "top", "left", "height", "width", "first"};
 
+// Each of the note's values as `values` gives them, in kNoteValues' order.
+void expectStore(const std::vector<std::string>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(readSettingsString(kNoteValues[i]), values[i]) << kNoteValues[i];
+}
+
 class NothingLost : public ::testing::Test {
 protected:
     void SetUp() override { deleteVessanTree(); }
@@ -229,9 +235,7 @@ TEST_F(NothingLost, AFirstRunAndARemovedKeyEndedTheHardWayKeepEverything) {
     waitForTheSave();
     EXPECT_EQ(waitForMessageBox(program->processId(), 0), nullptr) << "the removed key was reported";
     program->kill();
-    const std::pair<const char*, std::string> expected[] = {{"max", "fg"}, {"top", "10"}, {"left", "10"},
-                                                            {"height", "100"}, {"width", "100"}, {"first", "1"}};
-    for (const auto& [name, value] : expected) EXPECT_EQ(readSettingsString(name), value) << name;
+    expectStore({"fg", "10", "10", "100", "100", "1"});
 }
 
 // Made again under a parent where no lasting key can be made, the key is
@@ -264,9 +268,7 @@ TEST_F(NothingLost, AKeyThatCannotBeMadeAgainTakesNothingUntilItCanBe) {
     typeAtTheEnd(note, 'C');
     EXPECT_TRUE(waitUntil([] { return readSettingsString("max") == "keptabc"; }, 5000));
     program.kill();
-    const std::pair<const char*, std::string> expected[] = {{"max", "keptabc"}, {"top", "100"}, {"left", "100"},
-                                                            {"height", "120"}, {"width", "200"}, {"first", "1"}};
-    for (const auto& [name, value] : expected) EXPECT_EQ(readSettingsString(name), value) << name;
+    expectStore({"keptabc", "100", "100", "120", "200", "1"});
 }
 
 // Signing out while the margin is dragged: the drag is undone as Esc undoes
@@ -286,9 +288,7 @@ TEST_F(NothingLost, ASessionEndDuringADragStoresThePlaceTheNoteStaysAtAndEnds) {
     mouseUp();
     ASSERT_TRUE(dragged) << "the drag did not move the note";
     EXPECT_TRUE(ended) << "the move loop still waits for the button";
-    EXPECT_EQ(readSettingsString("left"), "100");
-    EXPECT_EQ(readSettingsString("top"), "100");
-    EXPECT_EQ(readSettingsString("max"), "dragged");
+    expectStore({"dragged", "100", "100"});
 }
 
 // A store not marked as started opens an empty note; its text is the day's
