@@ -54,6 +54,9 @@ foreach(arch ${WINDOWS_ARCHS})
   add_test(NAME program.${arch}.msi_tables
     COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-msi
       ${CMAKE_BINARY_DIR}/${arch}/release/Tarvissel-${PROJECT_VERSION}-${arch}.msi ${arch} ${PROJECT_VERSION} ${exe})
+  add_test(NAME program.${arch}.msi_rules_fail_on_broken_copies
+    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/check-msi-broken-copies
+      ${CMAKE_BINARY_DIR}/${arch}/release/Tarvissel-${PROJECT_VERSION}-${arch}.msi ${arch} ${PROJECT_VERSION} ${exe})
 endforeach()
 
 # The closing lines of `make test`: what ran, what was skipped and why, and

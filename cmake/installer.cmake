@@ -2,7 +2,8 @@
 # written by scripts/make-msi from packaging/tarvissel.wxs) with the custom
 # action DLL it carries, and for the life-cycle tests a package of a lower
 # version whose program differs from this one by a trailing marker, and one
-# of this version whose installation fails.
+# of this version whose installation fails. A package that breaks what
+# scripts/check-msi checks fails the build.
 add_library(close_note MODULE packaging/close_note.cpp packaging/start_as_user.cpp)
 set_target_properties(close_note PROPERTIES PREFIX "")
 target_compile_definitions(close_note PRIVATE WIN32_LEAN_AND_MEAN _WIN32_WINNT=${WINDOWS_MINIMUM_WINNT})
@@ -21,7 +22,9 @@ set(release_msi ${release_dir}/Tarvissel-${PROJECT_VERSION}-${release_arch}.msi)
 add_custom_command(OUTPUT ${release_msi}
   COMMAND ${make_msi} ${release_msi} ${PROJECT_VERSION} ${release_arch}
     $<TARGET_FILE:Tarvissel> ${icon} $<TARGET_FILE:close_note>
-  DEPENDS Tarvissel close_note ${msi_sources}
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-msi ${release_msi} ${release_arch} ${PROJECT_VERSION}
+    $<TARGET_FILE:Tarvissel>
+  DEPENDS Tarvissel close_note ${msi_sources} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-msi
   VERBATIM)
 add_custom_target(release_msi ALL DEPENDS ${release_msi})
 
@@ -39,7 +42,7 @@ add_custom_command(OUTPUT ${older_msi}
 add_custom_target(older_msi ALL DEPENDS ${older_msi})
 set(failing_msi ${CMAKE_BINARY_DIR}/msi-test/Tarvissel-${PROJECT_VERSION}-${release_arch}-failing.msi)
 add_custom_command(OUTPUT ${failing_msi}
-  COMMAND ${make_msi} --fail-before-removal ${failing_msi} ${PROJECT_VERSION} ${release_arch}
+  COMMAND ${make_msi} --fail-after-files ${failing_msi} ${PROJECT_VERSION} ${release_arch}
     $<TARGET_FILE:Tarvissel> ${icon} $<TARGET_FILE:close_note>
   DEPENDS Tarvissel close_note ${msi_sources}
   VERBATIM)

@@ -5,9 +5,11 @@
 // the installation waits for it to end; a note that does not end in time
 // stops the installation with a message instead. A note closed so is
 // remembered (NOTEWASRUNNING), and the package starts the installed note
-// again at the end, or after a rollback where the installation failed or
-// was cancelled: the user had it running. Every start is at the user's own
-// level, also from an elevated installation (start_as_user.h).
+// again at the end, or at the very end of an installation that failed or was
+// cancelled, once it is rolled back: the user had it running. Every start is
+// at the user's own level, also from an elevated installation
+// (start_as_user.h). Paths go through the wide calls only: a profile folder
+// whose name lies outside the ANSI code page is still found.
 #include <windows.h>
 #include <msi.h>
 #include <msiquery.h>
@@ -23,26 +25,28 @@
 namespace {
 
 const DWORD kCloseTimeoutMs = 15000;
-const char kProgramName[] = "Tarvissel.exe";
-const char kNoteWasRunning[] = "NOTEWASRUNNING";
+const wchar_t kProgramName[] = L"Tarvissel.exe";
+const wchar_t kNoteWasRunning[] = L"NOTEWASRUNNING";
 const char kStillRunning[] = "Tarvissel is running and did not close. Close the note (Ctrl+Q) and run the installation again.";
 
-std::string property(MSIHANDLE install, const char* name) {
-    char empty[1] = "";
+std::wstring property(MSIHANDLE install, const wchar_t* name) {
+    wchar_t empty[1] = L"";
     DWORD size = 0;
-    if (MsiGetPropertyA(install, name, empty, &size) != ERROR_MORE_DATA) return std::string();
-    std::string value(++size, '\0');
-    if (MsiGetPropertyA(install, name, &value[0], &size) != ERROR_SUCCESS) return std::string();
+    if (MsiGetPropertyW(install, name, empty, &size) != ERROR_MORE_DATA) return std::wstring();
+    std::wstring value(++size, L'\0');
+    if (MsiGetPropertyW(install, name, &value[0], &size) != ERROR_SUCCESS) return std::wstring();
     value.resize(size);
     return value;
 }
 
-std::string imagePath(DWORD processId) {
+// A path of up to 32767 characters, the longest Windows allows.
+std::wstring imagePath(DWORD processId) {
     const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
-    char path[MAX_PATH * 2];
-    DWORD size = sizeof path;
-    if (!process || !QueryFullProcessImageNameA(process.get(), 0, path, &size)) return std::string();
-    return std::string(path, size);
+    std::wstring path(32768, L'\0');
+    DWORD size = static_cast<DWORD>(path.size());
+    if (!process || !QueryFullProcessImageNameW(process.get(), 0, &path[0], &size)) return std::wstring();
+    path.resize(size);
+    return path;
 }
 
 struct RunningNote {
@@ -51,7 +55,7 @@ struct RunningNote {
 };
 
 struct Search {
-    std::string program;
+    std::wstring program;
     std::vector<RunningNote> found;
 };
 
@@ -60,14 +64,14 @@ BOOL CALLBACK collectNote(HWND window, LPARAM context) {
     if (!GetPropA(window, kRunningNoteProperty)) return TRUE;
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (lstrcmpiA(imagePath(processId).c_str(), search.program.c_str()) == 0)
+    if (lstrcmpiW(imagePath(processId).c_str(), search.program.c_str()) == 0)
         search.found.push_back({window, processId});
     return TRUE;
 }
 
 // Notes started from the install folder only: a copy run from elsewhere
 // (an unpacked zip) is none of the installer's business.
-std::vector<RunningNote> notesRunningFrom(const std::string& folder) {
+std::vector<RunningNote> notesRunningFrom(const std::wstring& folder) {
     Search search{folder + kProgramName, {}};
     EnumWindows(collectNote, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -87,7 +91,7 @@ void report(MSIHANDLE install, const char* message) {
     MsiCloseHandle(record);
 }
 
-void startNoteIn(const std::string& folder) {
+void startNoteIn(const std::wstring& folder) {
     if (!folder.empty()) startAsUser(folder + kProgramName, folder);
 }
 
@@ -95,11 +99,11 @@ void startNoteIn(const std::string& folder) {
 
 extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE install) {
     try {
-        std::string folder = property(install, "INSTALLDIR");
+        const std::wstring folder = property(install, L"INSTALLDIR");
         if (folder.empty()) return ERROR_SUCCESS;
         const std::vector<RunningNote> running = notesRunningFrom(folder);
         for (const RunningNote& note : running) closeAndWait(note);
-        if (!running.empty()) MsiSetPropertyA(install, kNoteWasRunning, "1");
+        if (!running.empty()) MsiSetPropertyW(install, kNoteWasRunning, L"1");
         return ERROR_SUCCESS;
     } catch (const std::exception& failure) {
         report(install, failure.what());
@@ -107,16 +111,11 @@ extern "C" __declspec(dllexport) UINT __stdcall CloseRunningNote(MSIHANDLE insta
     }
 }
 
-// Started for the user who runs the installation, from the install folder;
-// a note that cannot be started leaves the installation as it is.
+// Started for the user who runs the installation, from the install folder:
+// at the end of an installation, and at the end of one that failed or was
+// cancelled, where the rollback has put back what was there. A note that
+// cannot be started leaves the installation as it is.
 extern "C" __declspec(dllexport) UINT __stdcall StartInstalledNote(MSIHANDLE install) {
-    startNoteIn(property(install, "INSTALLDIR"));
-    return ERROR_SUCCESS;
-}
-
-// The same on rollback, once the version that was there is back; a rollback
-// action is handed the install folder as its CustomActionData.
-extern "C" __declspec(dllexport) UINT __stdcall StartNoteAfterRollback(MSIHANDLE install) {
-    startNoteIn(property(install, "CustomActionData"));
+    startNoteIn(property(install, L"INSTALLDIR"));
     return ERROR_SUCCESS;
 }

@@ -50,13 +50,6 @@ ComObject<Interface> queried(const ComObject<IDispatch>& object, REFIID id) {
     });
 }
 
-Bstr wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    BSTR converted = SysAllocStringLen(nullptr, static_cast<UINT>(length));
-    if (converted) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), converted, length);
-    return Bstr(converted);
-}
-
 // Unless the token says otherwise: where it cannot be told, the program is
 // not started directly.
 bool runsElevated() {
@@ -107,10 +100,14 @@ ComObject<IShellDispatch2> desktopShell() {
     return queried<IShellDispatch2>(application, IID_IShellDispatch2);
 }
 
-void startThroughDesktopShell(const std::string& program, const std::string& folder) {
+Bstr bstr(const std::wstring& text) {
+    return Bstr(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+}
+
+void startThroughDesktopShell(const std::wstring& program, const std::wstring& folder) {
     const ComApartment apartment;
     const ComObject<IShellDispatch2> shell = desktopShell();
-    const Bstr file = wide(program), directory = wide(folder);
+    const Bstr file = bstr(program), directory = bstr(folder);
     if (!shell || !file || !directory) return;
     VARIANT none, inFolder, show;
     VariantInit(&none);
@@ -123,11 +120,11 @@ void startThroughDesktopShell(const std::string& program, const std::string& fol
     shell.get()->ShellExecute(file.get(), none, inFolder, none, show);
 }
 
-void startDirectly(const std::string& program, const std::string& folder) {
-    STARTUPINFOA startup{};
+void startDirectly(const std::wstring& program, const std::wstring& folder) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+    if (CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                        &started)) {
         // Left to run on its own.
         const KernelHandle thread(started.hThread), process(started.hProcess);
@@ -141,7 +138,7 @@ UserStartApi& userStartApi() {
     return api;
 }
 
-void startAsUser(const std::string& program, const std::string& folder) {
+void startAsUser(const std::wstring& program, const std::wstring& folder) {
     if (runsElevated())
         startThroughDesktopShell(program, folder);
     else

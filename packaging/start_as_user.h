@@ -22,4 +22,4 @@ UserStartApi& userStartApi();
 
 // Starts PROGRAM in FOLDER, left to run on its own; nothing where it
 // cannot be started at the user's level.
-void startAsUser(const std::string& program, const std::string& folder);
+void startAsUser(const std::wstring& program, const std::wstring& folder);
