@@ -10,7 +10,7 @@ tarvissel_win32_test(smoke_tests SOURCES tests/win32/smoke_test.cpp)
 if(WIN32)
   target_link_libraries(resource_tests PRIVATE version)
 endif()
-# With the save command and installer tests, half of all the time: a second session's.
+# With four below, half of all the time: in a second session where there is one.
 tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300 SECOND_SESSION)
 if(WIN32)
   # The DLL a start-up test plants beside a copy of the program.
@@ -32,8 +32,8 @@ tarvissel_win32_test(store_tests
   LOCALES zh C)
 # A seeded sample of random stores, each with a real start and close (about
 # 5 s each); `make fuzz` runs the full count.
-tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
-tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp)
+tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240 SECOND_SESSION)
+tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp SECOND_SESSION)
 tarvissel_win32_test(nothing_lost_tests SOURCES tests/win32/nothing_lost_tests.cpp TIMEOUT 180)
 tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)
 tarvissel_win32_test(export_tests SOURCES tests/win32/text_file_tests.cpp LOCALES zh C)
