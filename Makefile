@@ -10,9 +10,10 @@
 # RELEASE_URL (see the README's Release section).
 BUILD ?= build
 JOBS ?= 2
-# Tests running at once: each architecture's Wine tests (one at a time, and
-# mostly waiting) and one more, the one-job build of the sanitizer builds
-# (build.sanitizers) or the other tests.
+# Tests running at once: each Wine session's tests (one at a time, and
+# mostly waiting; two sessions, see cmake/cross-build.cmake) and one more,
+# the one-job build of the sanitizer builds (build.sanitizers) or the other
+# tests.
 TEST_JOBS ?= 3
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Release
 FUZZ_SECONDS ?= 60

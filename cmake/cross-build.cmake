@@ -82,30 +82,47 @@ add_test(NAME release.signed
 # The installers' Wine tests wait for it: it starts early.
 set_tests_properties(release.signed PROPERTIES FIXTURES_SETUP signed_release TIMEOUT 120 COST 500)
 
-# One Wine session (prefix, display, wineserver) per architecture for the
-# whole CTest run; the tests of one architecture run one after another.
+# Two Wine sessions (prefix, display, wineserver) for the whole CTest run:
+# one per architecture where both run; where only one runs, its tests are
+# split over two, which run at once (one after another in one session,
+# they were the floor of the test time, using about half a core). The tests
+# of one session run one after another. WINE_SESSIONS_<arch> lists an
+# architecture's sessions, the first named after its prefix.
 set(WINE_TEST ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-test)
 set(wine_prefix_win32 wine32)
 set(wine_prefix_x64 wine64)
+list(LENGTH WINE_RUN_ARCHS run_arch_count)
 foreach(arch ${WINE_RUN_ARCHS})
-  set(session ${wine_prefix_${arch}})
-  set(WINE_STATE_${arch} ${CMAKE_BINARY_DIR}/${session})
-  add_test(NAME ${session}.start
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${WINE_STATE_${arch}} ${arch})
-  add_test(NAME ${session}.stop
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${WINE_STATE_${arch}} ${arch})
-  # Each architecture's Wine tests are the longest chain of the run: its
-  # session starts first, and its tests go before any other test waiting
-  # for a free job (cmake/win32-tests.cmake).
-  set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session}
-    COST 2000)
-  # The prefix is made while the programs build: made when the tests start,
-  # it would hold them up for some 10 s per architecture.
-  set(prefix_ready ${WINE_STATE_${arch}}/prefix/.ready)
-  add_custom_command(OUTPUT ${prefix_ready}
-    COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session prepare ${WINE_STATE_${arch}} ${arch}
-    COMMENT "Making the ${arch} Wine prefix for the tests"
-    VERBATIM)
-  add_custom_target(${session}_prefix ALL DEPENDS ${prefix_ready})
-  set_tests_properties(${session}.stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60 RESOURCE_LOCK ${session})
+  set(WINE_SESSIONS_${arch} ${wine_prefix_${arch}})
+  if(run_arch_count EQUAL 1)
+    list(APPEND WINE_SESSIONS_${arch} ${wine_prefix_${arch}}.2)
+  endif()
+  foreach(session ${WINE_SESSIONS_${arch}})
+    set(state ${CMAKE_BINARY_DIR}/${session})
+    add_test(NAME ${session}.start COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session start ${state} ${arch})
+    add_test(NAME ${session}.stop COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session stop ${state} ${arch})
+    # A session's tests are the longest chains of the run: it starts first,
+    # and its tests go before any other test waiting for a free job
+    # (cmake/win32-tests.cmake).
+    set_tests_properties(${session}.start PROPERTIES FIXTURES_SETUP ${session} TIMEOUT 120 RESOURCE_LOCK ${session}
+      COST 2000)
+    set_tests_properties(${session}.stop PROPERTIES FIXTURES_CLEANUP ${session} TIMEOUT 60 RESOURCE_LOCK ${session})
+    # The prefix is made while the programs build: made when the tests
+    # start, it would hold them up for some 10 s. A second session's is a
+    # copy of the first's (1 s of CPU where a new one takes 8).
+    add_custom_command(OUTPUT ${state}/prefix/.ready
+      COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/wine-session prepare ${state} ${arch} ${first_state}
+      DEPENDS ${first_ready}
+      COMMENT "Making the ${arch} Wine prefix ${session} for the tests"
+      VERBATIM)
+    add_custom_target(${session}_prefix ALL DEPENDS ${state}/prefix/.ready)
+    if(first_state)
+      add_dependencies(${session}_prefix ${wine_prefix_${arch}}_prefix)
+    else()
+      set(first_state ${state})
+      set(first_ready ${state}/prefix/.ready)
+    endif()
+  endforeach()
+  unset(first_state)
+  unset(first_ready)
 endforeach()

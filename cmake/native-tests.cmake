@@ -75,3 +75,8 @@ endif()
 
 # The program's folders depend on each other one way only.
 add_test(NAME layout.include_order COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/check-layers ${CMAKE_CURRENT_SOURCE_DIR})
+
+# The set-up's decisions where the index, a package or 32-bit Wine fails.
+add_test(NAME setup.bootstrap
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/tests/setup/bootstrap_test ${CMAKE_CURRENT_SOURCE_DIR}/scripts/bootstrap)
+set_tests_properties(setup.bootstrap PROPERTIES TIMEOUT 60)

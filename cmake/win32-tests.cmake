@@ -5,7 +5,9 @@
 # compiles their sources, so that an error of that architecture alone is
 # still caught, without GoogleTest's library or the links.
 #   tarvissel_win32_test(NAME SOURCES a.cpp ... [LOCALES zh C] [TIMEOUT s]
-#                        [WITH_RESOURCES: the program's icon, version, manifest])
+#                        [WITH_RESOURCES: the program's icon, version, manifest]
+#                        [SECOND_SESSION: in the architecture's second Wine
+#                         session, where it has one])
 if(WIN32 AND NOT TARGET gtest)
   option(WIN32_TEST_PROGRAMS "Link the Win32 test programs (OFF: only compile their sources)" ON)
   # Test code is built for compile time, not speed (the program's own code
@@ -50,7 +52,7 @@ if(WIN32 AND NOT TARGET gtest)
 endif()
 
 function(tarvissel_win32_test name)
-  cmake_parse_arguments(T "WITH_RESOURCES" "TIMEOUT" "SOURCES;LOCALES" ${ARGN})
+  cmake_parse_arguments(T "WITH_RESOURCES;SECOND_SESSION" "TIMEOUT" "SOURCES;LOCALES" ${ARGN})
   if(NOT T_LOCALES)
     set(T_LOCALES zh)
   endif()
@@ -71,13 +73,19 @@ function(tarvissel_win32_test name)
     add_dependencies(${name} Tarvissel)
   else()
     foreach(arch ${WINE_RUN_ARCHS})
-      set(session ${wine_prefix_${arch}})
+      # Named after the architecture's prefix, whichever session runs it.
+      set(test_prefix ${wine_prefix_${arch}})
+      set(session_index 0)
+      if(T_SECOND_SESSION)
+        set(session_index -1)
+      endif()
+      list(GET WINE_SESSIONS_${arch} ${session_index} session)
       foreach(locale ${T_LOCALES})
         # The longer allowed, the earlier started; any of them before the
         # tests outside the Wine sessions.
-        add_test(NAME ${session}.${name}.${locale}
-          COMMAND ${WINE_TEST} ${WINE_STATE_${arch}} ${arch} ${locale} ${T_TIMEOUT} ${WINDOWS_BIN_${arch}}/${name}.exe)
-        set_tests_properties(${session}.${name}.${locale} PROPERTIES
+        add_test(NAME ${test_prefix}.${name}.${locale}
+          COMMAND ${WINE_TEST} ${CMAKE_BINARY_DIR}/${session} ${arch} ${locale} ${T_TIMEOUT} ${WINDOWS_BIN_${arch}}/${name}.exe)
+        set_tests_properties(${test_prefix}.${name}.${locale} PROPERTIES
           FIXTURES_REQUIRED ${session} RESOURCE_LOCK ${session} TIMEOUT ${T_TIMEOUT} COST ${T_TIMEOUT})
       endforeach()
     endforeach()

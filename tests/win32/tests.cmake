@@ -10,7 +10,8 @@ tarvissel_win32_test(smoke_tests SOURCES tests/win32/smoke_test.cpp)
 if(WIN32)
   target_link_libraries(resource_tests PRIVATE version)
 endif()
-tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300)
+# With four below, half of all the time: in a second session where there is one.
+tarvissel_win32_test(lifecycle_tests SOURCES tests/win32/lifecycle_tests.cpp TIMEOUT 300 SECOND_SESSION)
 if(WIN32)
   # The DLL a start-up test plants beside a copy of the program.
   add_library(planted_dll SHARED tests/win32/planted_dll.cpp)
@@ -31,18 +32,18 @@ tarvissel_win32_test(store_tests
   LOCALES zh C)
 # A seeded sample of random stores, each with a real start and close (about
 # 5 s each); `make fuzz` runs the full count.
-tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240)
-tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp)
+tarvissel_win32_test(store_fuzz_tests SOURCES tests/win32/store_fuzz_tests.cpp TIMEOUT 240 SECOND_SESSION)
+tarvissel_win32_test(fault_injection_tests SOURCES tests/win32/fault_injection_tests.cpp SECOND_SESSION)
 tarvissel_win32_test(nothing_lost_tests SOURCES tests/win32/nothing_lost_tests.cpp TIMEOUT 180)
 tarvissel_win32_test(note_restore_tests SOURCES tests/win32/note_restore_tests.cpp)
 tarvissel_win32_test(export_tests SOURCES tests/win32/text_file_tests.cpp LOCALES zh C)
-tarvissel_win32_test(save_command_tests SOURCES tests/win32/save_command_tests.cpp TIMEOUT 240)
+tarvissel_win32_test(save_command_tests SOURCES tests/win32/save_command_tests.cpp TIMEOUT 240 SECOND_SESSION)
 # The installers' life cycle under msiexec: this build's package, an older
 # one and one that fails (cmake/installer.cmake) and this build's package as
 # the release.signed test signed it (cmake/cross-build.cmake); the custom
 # action's start at the user's level, in the test's own process.
 tarvissel_win32_test(msi_lifecycle_tests
-  SOURCES tests/win32/msi_lifecycle_tests.cpp packaging/start_as_user.cpp TIMEOUT 180)
+  SOURCES tests/win32/msi_lifecycle_tests.cpp packaging/start_as_user.cpp TIMEOUT 180 SECOND_SESSION)
 if(WIN32)
   target_compile_definitions(msi_lifecycle_tests PRIVATE
     TARVISSEL_RELEASE_MSI="${release_msi}" TARVISSEL_OLDER_MSI="${older_msi}" TARVISSEL_FAILING_MSI="${failing_msi}"
