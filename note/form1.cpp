@@ -428,7 +428,7 @@ void TForm1::CancelMoveOrSize() {
 // --- Saves while the note runs ---
 
 void TForm1::MemoChange() {
-    saveSchedule_.TextChanged(now(), Memo1.TextLength());
+    saveSchedule_.TextChanged(now(), [this] { return Memo1.TextLength(); });
     ArmSaveTimer();
 }
 

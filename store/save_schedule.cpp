@@ -14,14 +14,13 @@ NamedValues valuesToWrite(SaveScope scope, const NamedValues& current, const Hel
     return values;
 }
 
-void SaveSchedule::TextChanged(Ms now, std::size_t textSize) {
-    if (closing_) return;
+void SaveSchedule::TextChanged(Ms now, const std::function<std::size_t()>& textSize) {
+    if (closing_ || unwritten_) return;
+    unwritten_ = true;
     if (pending_ == SaveScope::None) pending_ = SaveScope::Text;
-    if (!firstUnwritten_) firstUnwritten_ = now;
     // A store that just failed is tried again at its own pace, not at every key.
     if (retrying_) return;
-    // A long text cut short is due sooner; one grown long keeps its nearer deadline.
-    const Ms due = *firstUnwritten_ + DeadlineFor(textSize);
+    const Ms due = now + DeadlineFor(textSize());
     deadline_ = deadline_ ? std::min(*deadline_, due) : due;
 }
 
@@ -37,7 +36,7 @@ void SaveSchedule::Written(SaveScope scope, bool succeeded, Ms now) {
         deadline_ = now + kRetryPause;
         return;
     }
-    firstUnwritten_.reset();  // every write takes the text
+    unwritten_ = false;  // every write takes the text
     retrying_ = false;
     if (scope < pending_) return;  // the text alone does not cover a failed write of everything
     pending_ = SaveScope::None;
@@ -47,7 +46,7 @@ void SaveSchedule::Written(SaveScope scope, bool succeeded, Ms now) {
 void SaveSchedule::Closing() {
     closing_ = true;
     pending_ = SaveScope::None;
-    firstUnwritten_.reset();
+    unwritten_ = false;
     retrying_ = false;
     deadline_.reset();
 }

@@ -6,6 +6,7 @@
 // no timer runs, while the note is idle.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,11 +42,12 @@ public:
     // The pause before a failed write is tried again.
     static constexpr Ms kRetryPause = 2000;
 
-    // A change of the text, which is now `textSize` bytes long: written by
-    // the deadline of its size counted from the first change not yet
-    // written; later changes move that deadline only nearer, and not at all
-    // while a failed write waits to be tried again.
-    void TextChanged(Ms now, std::size_t textSize);
+    // A change of the text: written by the deadline of the text's size at
+    // the first change not yet written, counted from that change; later
+    // changes do not move it. `textSize` is asked only then: the length of
+    // a long text costs the platform a pass over all of it, too much for
+    // every key.
+    void TextChanged(Ms now, const std::function<std::size_t()>& textSize);
     // The note loses the activation, a move or resize ends, the machine
     // suspends: everything is written at once.
     SaveScope AtOnce() const { return closing_ ? SaveScope::None : SaveScope::All; }
@@ -61,8 +63,8 @@ public:
 
 private:
     SaveScope pending_ = SaveScope::None;
-    std::optional<Ms> firstUnwritten_;  // the first change not yet written
-    bool retrying_ = false;             // the last write failed
+    bool unwritten_ = false;  // a change not yet written
+    bool retrying_ = false;   // the last write failed
     std::optional<Ms> deadline_;
     bool closing_ = false;
 };

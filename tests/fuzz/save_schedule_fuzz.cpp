@@ -1,5 +1,6 @@
 // The save schedule driven by random changes of texts on both sides of
-// 256 KiB, pauses, deactivations, ends of moves, suspends, failed writes and
+// 256 KiB (the size at the first change not yet written sets the deadline),
+// pauses, deactivations, ends of moves, suspends, failed writes and
 // the close, its timer served when it is due, against a plain record of
 // what is not yet written: while writes succeed no change waits longer than
 // the deadline of its text's size, a failed write is tried again two
@@ -17,17 +18,15 @@ using Ms = SaveSchedule::Ms;
 
 struct Reference {
     std::optional<Ms> unwrittenSince;  // the first change not yet written
-    std::optional<Ms> shortSince;      // the text is up to 256 KiB since then
+    Ms deadlineOfIt = 0;               // of the text's size at that change
     SaveScope failed = SaveScope::None;  // a failed write not yet covered
     bool lastFailed = false;
     Ms lastFailure = 0;
 
     void changed(Ms now, std::size_t size) {
-        if (!unwrittenSince) unwrittenSince = now;
-        if (size > SaveSchedule::kLongText)
-            shortSince.reset();
-        else if (!shortSince)
-            shortSince = now;
+        if (unwrittenSince) return;
+        unwrittenSince = now;
+        deadlineOfIt = SaveSchedule::DeadlineFor(size);
     }
     SaveScope dueOnTimer() const {
         if (failed == SaveScope::All) return SaveScope::All;
@@ -50,9 +49,7 @@ struct Reference {
             return;
         }
         if (failed != SaveScope::None) FUZZ_CHECK(now - lastFailure <= SaveSchedule::kRetryPause);
-        if (!unwrittenSince) return;
-        FUZZ_CHECK(now - *unwrittenSince <= SaveSchedule::kLongTextDeadline);
-        if (shortSince) FUZZ_CHECK(now - std::max(*unwrittenSince, *shortSince) <= SaveSchedule::kDeadline);
+        if (unwrittenSince) FUZZ_CHECK(now - *unwrittenSince <= deadlineOfIt);
     }
 };
 
@@ -65,7 +62,7 @@ public:
             case 0: {
                 // Mostly near the threshold, so that changes cross it.
                 const std::size_t size = SaveSchedule::kLongText - 2 + input_.byte() % 4;
-                schedule_.TextChanged(now_, size);
+                schedule_.TextChanged(now_, [size] { return size; });
                 reference_.changed(now_, size);
                 break;
             }
@@ -77,7 +74,7 @@ public:
     }
     void close() {
         schedule_.Closing();
-        schedule_.TextChanged(now_, 0);
+        schedule_.TextChanged(now_, [] { return std::size_t{0}; });
         FUZZ_CHECK(!schedule_.Deadline() && schedule_.AtOnce() == SaveScope::None);
         FUZZ_CHECK(schedule_.DueAt(now_ + 100000) == SaveScope::None);
     }

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using Ms = SaveSchedule::Ms;
 
 const std::size_t kShort = SaveSchedule::kLongText;
 const std::size_t kLong = SaveSchedule::kLongText + 1;
+
+std::function<std::size_t()> sized(std::size_t size) {
+    return [size] { return size; };
+}
 
 // Keys typed every `gap` ms from 0 to `until` into a text of `size` bytes,
 // the timer served as it fires; the times at which the text was written.
@@ -19,7 +25,7 @@ std::vector<Ms> textWritesWhileTyping(Ms gap, Ms until, std::size_t size) {
             writes.push_back(now);
             schedule.Written(SaveScope::Text, true, now);
         }
-        if (now % gap == 0) schedule.TextChanged(now, size);
+        if (now % gap == 0) schedule.TextChanged(now, sized(size));
     }
     return writes;
 }
@@ -34,15 +40,17 @@ TEST(SaveSchedule, TheTextIsWrittenByItsDeadlineAtAnyRhythmOfTyping) {
     EXPECT_EQ(textWritesWhileTyping(300, 6500, kLong), (std::vector<Ms>{2000, 4100, 6200}));
 }
 
-TEST(SaveSchedule, AChangeAcrossTheLongTextsThresholdKeepsTheNearerDeadline) {
-    SaveSchedule shortened;
-    shortened.TextChanged(0, kLong);
-    shortened.TextChanged(300, kShort);
-    EXPECT_EQ(shortened.Deadline(), Ms{500}) << "counted from the first change not yet written";
-    SaveSchedule grown;
-    grown.TextChanged(0, kShort);
-    grown.TextChanged(300, kLong);
-    EXPECT_EQ(grown.Deadline(), Ms{500});
+TEST(SaveSchedule, TheSizeAtTheFirstChangeNotYetWrittenSetsTheDeadlineAndIsAskedOnlyThen) {
+    SaveSchedule schedule;
+    int asked = 0;
+    const auto longText = [&] { return ++asked, kLong; };
+    schedule.TextChanged(0, longText);
+    schedule.TextChanged(300, longText);
+    EXPECT_EQ(schedule.Deadline(), Ms{2000});
+    EXPECT_EQ(asked, 1) << "a long text's length is asked once a deadline, not at every key";
+    schedule.Written(SaveScope::Text, true, 2000);
+    schedule.TextChanged(2100, sized(kShort));
+    EXPECT_EQ(schedule.Deadline(), Ms{2600});
 }
 
 TEST(SaveSchedule, NothingIsDueWhileIdleAndEverythingAtOnceOnRequest) {
@@ -50,7 +58,7 @@ TEST(SaveSchedule, NothingIsDueWhileIdleAndEverythingAtOnceOnRequest) {
     EXPECT_EQ(schedule.Deadline(), std::nullopt);
     EXPECT_EQ(schedule.DueAt(100000), SaveScope::None);
     EXPECT_EQ(schedule.AtOnce(), SaveScope::All) << "deactivation, the end of a move, a suspend";
-    schedule.TextChanged(10, kShort);
+    schedule.TextChanged(10, sized(kShort));
     schedule.Written(SaveScope::All, true, 20);
     EXPECT_EQ(schedule.Deadline(), std::nullopt) << "everything written covers the text";
 }
@@ -59,7 +67,7 @@ TEST(SaveSchedule, AFailedWriteIsTriedAgainAfterAPauseWithItsScopeThenNothingWai
     SaveSchedule schedule;
     schedule.Written(SaveScope::All, false, 500);
     EXPECT_EQ(schedule.Deadline(), Ms{2500});
-    schedule.TextChanged(600, kShort);
+    schedule.TextChanged(600, sized(kShort));
     EXPECT_EQ(schedule.Deadline(), Ms{2500}) << "a failing store is not tried at every key";
     EXPECT_EQ(schedule.DueAt(2500), SaveScope::All);
     schedule.Written(SaveScope::Text, true, 2500);
@@ -71,9 +79,9 @@ TEST(SaveSchedule, AFailedWriteIsTriedAgainAfterAPauseWithItsScopeThenNothingWai
 
 TEST(SaveSchedule, AfterTheCloseNothingIsDue) {
     SaveSchedule schedule;
-    schedule.TextChanged(0, kShort);
+    schedule.TextChanged(0, sized(kShort));
     schedule.Closing();
-    schedule.TextChanged(1, kShort);
+    schedule.TextChanged(1, sized(kShort));
     EXPECT_EQ(schedule.Deadline(), std::nullopt);
     EXPECT_EQ(schedule.DueAt(5000), SaveScope::None);
     EXPECT_EQ(schedule.AtOnce(), SaveScope::None) << "the deactivation as the note is hidden for its close";
