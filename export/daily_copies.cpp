@@ -89,8 +89,7 @@ bool writeToDisk(const std::wstring& path, const std::string& text) {
     const auto size = dwordSize(text.size());
     DWORD written = 0;
     return file && size && fileApi().writeFile(file.get(), text.data(), *size, &written, nullptr) &&
-           written == *size &&
-           FlushFileBuffers(file.get());
+           written == *size && FlushFileBuffers(file.get());
 }
 
 // Written aside and flushed, then given the first of the names (name(1) to
