@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Turns the driver's CSV into the Markdown report and the plot's data.
 
     report.py RAW.csv NOTE.exe SAME_WORK.exe BARE.exe RESULTS.md PLOT.dat

@@ -10,7 +10,7 @@ set(release_dir ${CMAKE_BINARY_DIR}/release)
 configure_file(docs/guide.txt ${release_dir}/guide.txt @ONLY)
 set(release_zip ${release_dir}/Tarvissel-${PROJECT_VERSION}-${release_arch}.zip)
 add_custom_target(release_zip
-  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-release-zip
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scripts/make-release-zip
     ${release_zip} $<TARGET_FILE:Tarvissel> ${release_dir}/guide.txt
   BYPRODUCTS ${release_zip}
   VERBATIM)
