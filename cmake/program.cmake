@@ -37,6 +37,10 @@ target_link_libraries(note_platform INTERFACE static_runtime user32 gdi32 advapi
 
 add_library(tarvissel_core STATIC ${core_sources})
 target_link_libraries(tarvissel_core PUBLIC rules note_platform)
+# Each of its files parses the platform's headers, which on x64 bring in all
+# of the compiler's intrinsics (some 1 s a file): parsed once. The objects
+# are the same bytes either way.
+target_precompile_headers(tarvissel_core PRIVATE <windows.h> <string> <vector>)
 
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
